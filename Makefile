@@ -1,0 +1,40 @@
+# Tastevolo: the two commands are `make run` and `make test`.
+BUILD   ?= build
+RUNDIR  ?= run
+JOBS    ?= $(shell nproc)
+SF2     ?= /usr/share/sounds/sf2/FluidR3_GM.sf2
+HEADLESS = QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+
+.PHONY: run test setup build rundir screenshots bench clean
+
+setup:
+	@tools/setup.sh
+
+build: setup
+	@if [ ! -f $(BUILD)/build.ninja ]; then \
+	  cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo; fi
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The run folder holds the program and every file it reads by relative name.
+# What the program writes there (langue.tvo, JOUEURS.MDB, the score files) is kept.
+rundir: build
+	@mkdir -p $(RUNDIR)
+	cp -f $(BUILD)/tastevolo $(RUNDIR)/tastevolo
+	ln -sf $(SF2) $(RUNDIR)/piano.sgt
+	cp -f docs/run/* $(RUNDIR)/ 2>/dev/null || true
+
+run: rundir
+	cd $(RUNDIR) && ./tastevolo
+
+test: build
+	cd $(BUILD) && $(HEADLESS) ctest --output-on-failure -j $(JOBS) --timeout 300
+
+screenshots: build
+	@mkdir -p $(BUILD)/screenshots
+	$(HEADLESS) $(BUILD)/tastevolo_screenshots $(BUILD)/screenshots
+
+bench: build
+	$(HEADLESS) $(BUILD)/tastevolo_bench
+
+clean:
+	rm -rf $(BUILD)

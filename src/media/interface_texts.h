@@ -1,0 +1,55 @@
+#pragma once
+// Every interface text, in the three languages, in the order the store fills them.
+// X(label, French, English, Spanish); texts are UTF-8 and kept exactly (blanks included).
+
+#define TV_INTERFACE_TEXTS(X) \
+    X(nom_du_joueur, "Nom du joueur", "Name of the player", "Nombre del jugador") \
+    X(mot_de_passe, "Mot de passe", "Password", "Contraseña") \
+    X(quitter, "Quitter", "Exit", "Salida") \
+    X(nouveau_joueur, "Nouveau joueur", "New player", "Nuevo jugador") \
+    X(suivant, "Suivant", "Next", "Siguiente") \
+    X(valider, "Valider", "Confirm", "Confirmar") \
+    X(annuler, "Annuler", "Cancel", "Cancelar") \
+    X(indiquez_votre_nom, "Indique ton nom", "Write your name", "Escriba su nombre") \
+    X(utiliser_un_mot_de_passe, "Utiliser un mot de passe", "Use a password", "Utilizar una contraseña") \
+    X(oui, "Oui", "Yes", "Sí") \
+    X(non, "Non", "No", "No") \
+    X(bienvenue, "Bienvenue", "Welcome", "Bienvenido") \
+    X(nombre_de_joueurs, "1. Nombre de joueurs", "1. Number of players", "1. Número de jugadores") \
+    X(nom_du_joueur_1, "Nom du premier joueur", "Name of first player", "Nombre del primer jugador") \
+    X(nom_du_joueur_2, "Nom du deuxième joueur", "Name of the second player", "Nombre del segundo jugador") \
+    X(utilisation_souris_clavier, "2. Utilisation de la souris ou du clavier", "2. Use the mouse or the keyboard", "2. Utilizar el ratón o el teclado") \
+    X(utilisation_souris, "Utilisation de la souris", "Use the mouse", "Utilizar el ratón") \
+    X(utilisation_clavier, "Utilisation du clavier", "Use the keyboard", "Utilizar el teclado") \
+    X(utilisation_midi, "Utilisation d'un  instrument MIDI", "Use a MIDI instrument", "Utilizar un instrumento MIDI") \
+    X(Label_port, "Avant de jouer, vous devez choisir le port relié à votre instrument MIDI", "Before playing, you must choose the port connected to your MIDI instrument", "Antes de jugar, deben elegir el puerto conectado a su instrumento MIDI") \
+    X(choix_du_niveau, "3. Choix du niveau", "3. Choose a level", "3. Escoger un nivel") \
+    X(un_ou_deux_joueurs, "1 ou 2 joueurs", "1 or 2 players", "1 o 2 jugadores") \
+    X(un_joueur, "1 joueur", "1 player", "1 jugador") \
+    X(retour, "Retour", "Back", "Vuelta") \
+    X(score, "SCORE", "SCORE", "TANTEO") \
+    X(temps_restant, "TEMPS RESTANT", "TIME LEFT", "TIEMPO RESTANTE") \
+    X(jouer_rejouer, "Jouer/Rejouer", "Play/Replay", "Juego/Rejuego") \
+    X(arreter, "Arrêter", "Stop", "Parar") \
+    X(duree_du_jeu, "Durée du jeu", "Time of the game", "Duración del juego") \
+    X(bruitages, "Bruitages", "Sound effects", "Efectos sonoros") \
+    X(apparence_de_la_note, "Apparence de la note", "Appearance of the note", "Aspecto de la nota") \
+    X(fermer, "Fermer", "Close", "Cerrar") \
+    X(niveau, "NIVEAU", "LEVEL", "NIVEL") \
+    X(secondes, "SECONDES", "SECONDS", "SEGUNDOS") \
+    X(changer_utilisateur, "Changer d'utilisateur", "Change the user", "Cambiar el usuario") \
+    X(a_propos, "A propos de Tastevolo", "About Tastevolo", "A propósito de Tastevolo") \
+    X(corvalent_web, "Corvalent sur le web", "Corvalent on the web", "Corvalent sobre el web") \
+    X(aide, "Aide", "Help", "Ayuda") \
+    X(recommencer, "Recommencer", "Restart", "Volver a empezar") \
+    X(choisir_utilisateur, "Tu dois choisir un nom d'utilisateur", "You must choose a user name", "Ud debe escoger un nombre") \
+    X(passe_incorret, "Mot de passe incorrect", "Wrong password", "Contraseña incorrecta") \
+    X(Label_conception, "Conception et programmation : l'équipe Corvalent", "Design and programming: the Corvalent team", "Diseño y programación: el equipo Corvalent") \
+    X(Label_copyright, "© 2026 Corvalent. Tous droits réservés.", "© 2026 Corvalent. All rights reserved.", "© 2026 Corvalent. Todos los derechos reservados.") \
+    X(Label_version, "Version 2.00", "Version 2.00", "Versión 2.00") \
+    X(Label_aide_perdu_1joueur, "Tu n'as pas obtenu 200 points. Clique sur Jouer/Rejouer pour recommencer ou clique sur Retour pour faire un autre jeu.", "You do not obtain 200 points.  Click on Play/Replay to restart or click on Back to do another game.", "Ud no obtuvo 200 puntos. Haga clic sobre Juego/Rejuego para comenzar de nuevo o haga clic sobre Vuelta para hacer uno otro juego.") \
+    X(Label_aide_fin_1joueur, "Bravo ! Tu as terminé ce jeu. Clique sur Retour pour faire un autre jeu ou clique sur Jouer/Rejouer pour recommencer ce niveau.", "Congratulations!  You finished this game.  Click on Back to do another game or click on Play/Replay to restart this level.", "¡Ole! Ud terminó este juego. Haga clic sobre Vuelta para hacer otro juego o haga clic sobre Juego/Rejuego para comenzar de nuevo este nivel.") \
+    X(Label_aide_suivant, "Tu as obtenu plus de 200 points. Clique sur Suivant pour faire le niveau supérieur ou clique sur Jouer/Rejouer pour recommencer ce niveau.", "You obtain more than 200 points.  Click on Next to do the upper level or click on Play/Replay to restart this level.  ", "Ud obtuvo más de 200 puntos. Haga clic sobre Siguiente para hacer el nivel superior o haga clic sobre Juego/Rejuego para comenzar de nuevo este nivel.") \
+    X(Label_aide_fin_2joueurs, "Fin du jeu", "End of the game", "Final del juego") \
+    X(Label_directx, "Le son n'a pas pu démarrer. Vérifie la sortie son de l'ordinateur et le fichier piano.sgt.", "The sound could not be started. Check the computer's sound output and the file piano.sgt.", "No se pudo iniciar el sonido. Compruebe la salida de sonido del ordenador y el archivo piano.sgt.") \
+

@@ -1,0 +1,340 @@
+#include "platform/forms.h"
+
+#include "platform/controls.h"
+#include "platform/keys.h"
+#include "platform/timer.h"
+#include "platform/vb.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+std::vector<Form*>& registry()
+{
+    static std::vector<Form*> forms;
+    return forms;
+}
+std::function<void()>& endHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+std::function<void(Form&)>& modalHook()
+{
+    static std::function<void(Form&)> hook;
+    return hook;
+}
+
+int vbButton(Qt::MouseButton b)
+{
+    switch (b) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 1;
+    }
+}
+
+void endProgramIfEmpty()
+{
+    if (!registry().empty())
+        return;
+    // Posted, so that the handlers on the stack return first; a screen loaded meanwhile keeps
+    // the program alive.
+    QTimer::singleShot(0, [] {
+        if (!registry().empty())
+            return;
+        if (endHook())
+            endHook()();
+        else
+            QCoreApplication::exit(0);
+    });
+}
+} // namespace
+
+Form::Form(const QString& name) : QWidget(nullptr), name_(name)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(name);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+Form::~Form()
+{
+    for (Timer* t : timers_)
+        t->shutDown();
+}
+
+void Form::setClientSize(double widthTwips, double heightTwips)
+{
+    setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+}
+
+void Form::setBorderStyle(int style)
+{
+    borderStyle_ = style;
+    Qt::WindowFlags f = Qt::Window;
+    if (style == 0)
+        f |= Qt::FramelessWindowHint;
+    else if (style == 1 || style == 3)
+        f |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    const bool wasVisible = isVisible();
+    setWindowFlags(f);
+    if (wasVisible)
+        QWidget::show();
+}
+
+void Form::setCaption(const QString& caption) { setWindowTitle(caption); }
+
+void Form::setIcon(const QPixmap& icon) { setWindowIcon(QIcon(icon)); }
+
+double Form::left() const { return leftTwips_; }
+double Form::top() const { return topTwips_; }
+double Form::width() const { return pixelsToTwips(QWidget::width()); }
+double Form::height() const { return pixelsToTwips(QWidget::height()); }
+
+void Form::setLeft(double twips)
+{
+    leftTwips_ = twips;
+    move(twipsToPixels(leftTwips_), twipsToPixels(topTwips_));
+}
+
+void Form::setTop(double twips)
+{
+    topTwips_ = twips;
+    move(twipsToPixels(leftTwips_), twipsToPixels(topTwips_));
+}
+
+void Form::centre()
+{
+    const QSize d = displaySize();
+    setLeft((pixelsToTwips(d.width()) - width()) / 2);
+    setTop((pixelsToTwips(d.height()) - height()) / 2);
+}
+
+void Form::setPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void Form::setBackColor(quint32 color)
+{
+    backColor_ = color;
+    update();
+}
+
+void Form::setWindowState(int state)
+{
+    windowState_ = state;
+    if (state == 2)
+        QWidget::setWindowState(Qt::WindowFullScreen);
+    else
+        QWidget::setWindowState(Qt::WindowNoState);
+}
+
+void Form::Show(int style)
+{
+    if (!loaded_)
+        return;
+    if (style != 1) {
+        if (windowState_ == 2)
+            QWidget::showFullScreen();
+        else
+            QWidget::show();
+        raise();
+        activateWindow();
+        return;
+    }
+    if (modalLoop_)
+        return;  // already shown modal
+    setWindowModality(Qt::ApplicationModal);
+    QWidget::show();
+    raise();
+    activateWindow();
+    QPointer<Form> self(this);
+    if (modalHook()) {
+        auto hook = modalHook();
+        hook(*this);
+    }
+    if (!self || !self->loaded_ || self->isHidden())
+        return;
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    loop.exec();
+    if (self) {
+        self->modalLoop_ = nullptr;
+        self->setWindowModality(Qt::NonModal);
+    }
+}
+
+void Form::Hide()
+{
+    QWidget::hide();
+    if (modalLoop_) {
+        modalLoop_->quit();
+        modalLoop_ = nullptr;
+        setWindowModality(Qt::NonModal);
+    }
+}
+
+void Form::deliverKeyDown(int keyCode, int shift, Control* target)
+{
+    if (!loaded_ || keyCode == 0)
+        return;
+    int code = keyCode;
+    if (keyPreview_ && onKeyDown)
+        dispatch([&] { onKeyDown(code, shift); });
+    if (code != 0 && target && target->onKeyDown && target->takesInput())
+        dispatch([&] { target->onKeyDown(code, shift); });
+}
+
+void Form::deliverKeyUp(int keyCode, int shift, Control* target)
+{
+    if (!loaded_ || keyCode == 0)
+        return;
+    int code = keyCode;
+    if (keyPreview_ && onKeyUp)
+        dispatch([&] { onKeyUp(code, shift); });
+    if (code != 0 && target && target->onKeyUp && target->takesInput())
+        dispatch([&] { target->onKeyUp(code, shift); });
+}
+
+void Form::attachTimer(Timer* timer) { timers_.push_back(timer); }
+
+void Form::detachTimer(Timer* timer)
+{
+    timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
+}
+
+void Form::markUnloaded()
+{
+    loaded_ = false;
+    for (Timer* t : timers_)
+        t->shutDown();
+}
+
+void Form::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), vbColor(backColor_));
+    if (!picture_.isNull())
+        p.drawPixmap(0, 0, picture_);
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    // Closing the window from the desktop unloads the screen.
+    event->ignore();
+    if (loaded_)
+        dispatch([this] { unload(*this); });
+}
+
+void Form::mousePressEvent(QMouseEvent* e)
+{
+    if (onMouseDown && loaded_)
+        dispatch([&] {
+            onMouseDown(vbButton(e->button()), 0, pixelsToTwips(e->position().x()),
+                        pixelsToTwips(e->position().y()));
+        });
+}
+
+void Form::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (!loaded_)
+        return;
+    if (onMouseUp)
+        dispatch([&] {
+            onMouseUp(vbButton(e->button()), 0, pixelsToTwips(e->position().x()),
+                      pixelsToTwips(e->position().y()));
+        });
+    if (onClick && rect().contains(e->position().toPoint()))
+        dispatch([&] { onClick(); });
+}
+
+void Form::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    QWindow* w = windowHandle();
+    if (w && w != filteredWindow_) {
+        if (filteredWindow_)
+            filteredWindow_->removeEventFilter(this);
+        w->installEventFilter(this);
+        filteredWindow_ = w;
+    }
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == filteredWindow_ &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        auto* ke = static_cast<QKeyEvent*>(event);
+        Control* target = nullptr;
+        if (QWidget* fw = QApplication::focusWidget(); fw && fw->window() == this)
+            target = dynamic_cast<Control*>(fw);
+        if (event->type() == QEvent::KeyPress) {
+            deliverKeyDown(keyCodeOf(ke), shiftStateOf(ke), target);
+        } else if (!ke->isAutoRepeat()) {
+            deliverKeyUp(keyCodeOf(ke), shiftStateOf(ke), target);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+namespace detail {
+
+void registerForm(Form* form) { registry().push_back(form); }
+
+void finishLoad(Form*) {}
+
+void abortLoad(Form* form)
+{
+    // A screen whose load failed is not left half-built.
+    form->markUnloaded();
+    if (form->clearSlot)
+        form->clearSlot();
+    auto& r = registry();
+    r.erase(std::remove(r.begin(), r.end(), form), r.end());
+    form->QWidget::hide();
+    form->deleteLater();
+    endProgramIfEmpty();
+}
+
+} // namespace detail
+
+void unload(Form& form)
+{
+    if (!form.isLoaded())
+        return;
+    Form* f = &form;
+    // Unloading from inside Form_Unload must not recurse.
+    auto& r = registry();
+    if (std::find(r.begin(), r.end(), f) == r.end())
+        return;
+    r.erase(std::remove(r.begin(), r.end(), f), r.end());
+    dispatch([f] { f->Form_Unload(); });
+    f->markUnloaded();
+    if (f->clearSlot)
+        f->clearSlot();
+    f->Hide();
+    f->deleteLater();
+    endProgramIfEmpty();
+}
+
+std::vector<Form*> loadedForms() { return registry(); }
+
+void setProgramEndHook(std::function<void()> hook) { endHook() = std::move(hook); }
+
+void setModalHook(std::function<void(Form&)> hook) { modalHook() = std::move(hook); }
+
+} // namespace platform

@@ -1,0 +1,176 @@
+#pragma once
+// The forms runtime: screens as single instances reached by their class, loaded on first
+// touch and unloaded explicitly, shown modeless or modal.
+//
+//   form<Form_pp>()            touches the screen: loads it first if needed (its Form_Load runs
+//                              to its end before the caller goes on), returns the instance
+//   loaded<Form_pp>()          the instance if loaded, else nullptr (never loads)
+//   unload<Form_pp>()          runs Form_Unload and destroys the instance; the next touch makes
+//                              a fresh one in its design state
+//   f.Show() / f.Show(1)       modeless / modal: a modal show returns when the screen is hidden
+//                              or unloaded; timers and queued input go on meanwhile
+//
+// The program ends when no screen is loaded, hidden ones included.
+
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QEventLoop;
+
+namespace platform {
+
+class Control;
+class Timer;
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(const QString& name);
+    ~Form() override;
+
+    const QString& formName() const { return name_; }
+    bool isLoaded() const { return loaded_; }
+
+    // Handlers that a screen overrides.
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+    // Design.
+    void setClientSize(double widthTwips, double heightTwips);
+    void setBorderStyle(int style);  // 0 none, 1 fixed single, 3 fixed dialog
+    int borderStyle() const { return borderStyle_; }
+    void setCaption(const QString& caption);
+    QString caption() const { return windowTitle(); }
+    void setIcon(const QPixmap& icon);
+
+    // Position and size of the window, in twips.
+    double left() const;
+    double top() const;
+    double width() const;
+    double height() const;
+    void setLeft(double twips);
+    void setTop(double twips);
+    // Centres the screen on the display.
+    void centre();
+
+    QPixmap picture() const { return picture_; }
+    void setPicture(const QPixmap& picture);
+    quint32 backColor() const { return backColor_; }
+    void setBackColor(quint32 color);
+
+    // 0 normal, 2 maximised (full screen on the display).
+    int windowState() const { return windowState_; }
+    void setWindowState(int state);
+
+    bool keyPreview() const { return keyPreview_; }
+    void setKeyPreview(bool on) { keyPreview_ = on; }
+
+    void Show(int style = 0);
+    void Hide();
+    bool shownModal() const { return modalLoop_ != nullptr; }
+
+    // Events of the screen itself (key events arrive here first when keyPreview is on).
+    std::function<void(int& keyCode, int shift)> onKeyDown;
+    std::function<void(int& keyCode, int shift)> onKeyUp;
+    std::function<void(int button, int shift, double x, double y)> onMouseDown;
+    std::function<void(int button, int shift, double x, double y)> onMouseUp;
+    std::function<void()> onClick;
+
+    // Key input as the platform delivers it (also used by tests): previews on the screen,
+    // then the focused control.  keyDown for an auto-repeating key comes again without keyUp.
+    void deliverKeyDown(int keyCode, int shift, Control* target = nullptr);
+    void deliverKeyUp(int keyCode, int shift, Control* target = nullptr);
+
+    // Internal: bookkeeping of the registry and the controls.
+    void attachTimer(Timer* timer);
+    void detachTimer(Timer* timer);
+    std::function<void()> clearSlot;
+    void markUnloaded();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QString name_;
+    bool loaded_ = true;
+    int borderStyle_ = 2;
+    QPixmap picture_;
+    quint32 backColor_ = 0x8000000F;
+    int windowState_ = 0;
+    bool keyPreview_ = false;
+    double leftTwips_ = 0;
+    double topTwips_ = 0;
+    QEventLoop* modalLoop_ = nullptr;
+    QPointer<QWindow> filteredWindow_;
+    std::vector<Timer*> timers_;
+};
+
+namespace detail {
+void registerForm(Form* form);
+void finishLoad(Form* form);
+void abortLoad(Form* form);
+} // namespace detail
+
+template <class F>
+F*& formSlot()
+{
+    static F* instance = nullptr;
+    return instance;
+}
+
+template <class F>
+F* loaded()
+{
+    return formSlot<F>();
+}
+
+template <class F>
+F& form()
+{
+    F*& slot = formSlot<F>();
+    if (!slot) {
+        F* f = new F();
+        slot = f;
+        f->clearSlot = [] { formSlot<F>() = nullptr; };
+        detail::registerForm(f);
+        try {
+            f->Form_Load();
+        } catch (...) {
+            detail::abortLoad(f);
+            throw;
+        }
+        detail::finishLoad(f);
+    }
+    return *slot;
+}
+
+// Unloads a screen: Form_Unload runs, the screen disappears, its timers stop, and the instance
+// is destroyed once the handlers on the stack have returned.
+void unload(Form& form);
+template <class F>
+void unload()
+{
+    if (F* f = formSlot<F>())
+        unload(*f);
+}
+
+// Screens loaded now, hidden ones included.
+std::vector<Form*> loadedForms();
+
+// Called when the last screen is unloaded (default: the event loop ends with code 0).
+void setProgramEndHook(std::function<void()> hook);
+
+// Tests act on a modal screen from inside its show (the hook runs once the screen is shown;
+// when it leaves the screen hidden or unloaded, Show returns at once).
+void setModalHook(std::function<void(Form&)> hook);
+
+} // namespace platform

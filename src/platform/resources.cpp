@@ -1,0 +1,163 @@
+#include "platform/resources.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
+#include <QResource>
+
+#include <atomic>
+
+namespace platform {
+
+namespace {
+bool g_registered = false;
+
+QHash<QString, QPixmap>& pictureCache()
+{
+    static QHash<QString, QPixmap> cache;
+    return cache;
+}
+} // namespace
+
+void markEmbeddedResourcesRegistered() { g_registered = true; }
+bool embeddedResourcesRegistered() { return g_registered; }
+
+QString programFolder()
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    return dir.isEmpty() ? QDir::currentPath() : dir;
+}
+
+QString programFile() { return programFolder() + QStringLiteral("/tastevolo"); }
+
+QString foldResourceKey(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+        return QString::number(value.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return QString::number(qRound64(value.toDouble()));
+    default: break;
+    }
+    const QString text = value.toString().trimmed();
+    bool ok = false;
+    const qlonglong n = text.toLongLong(&ok, 10);
+    if (ok && !text.isEmpty())
+        return QString::number(n);
+    return value.toString().toUpper();
+}
+
+ResourceModule::ResourceModule(const QString& root) : root_(root) { index(); }
+
+void ResourceModule::index()
+{
+    QDirIterator types(root_, QDir::Dirs | QDir::NoDotAndDotDot);
+    while (types.hasNext()) {
+        const QString typeDir = types.next();
+        const QString type = QFileInfo(typeDir).fileName();
+        QDirIterator names(typeDir, QDir::Files);
+        while (names.hasNext()) {
+            const QString path = names.next();
+            const QString name = QFileInfo(path).completeBaseName();
+            byKey_.insert(foldResourceKey(type) + '\n' + foldResourceKey(name), path);
+            entries_.append({type, name});
+        }
+    }
+}
+
+ResourceModule* ResourceModule::embedded()
+{
+    static ResourceModule* module = nullptr;
+    if (!module)
+        module = new ResourceModule(QStringLiteral(":/res"));
+    return module;
+}
+
+ResourceModule* ResourceModule::open(const QString& path, int* errorCode)
+{
+    const QFileInfo info(path);
+    if (embeddedResourcesRegistered() &&
+        info.absoluteFilePath() == QFileInfo(programFile()).absoluteFilePath())
+        return embedded();
+    if (!info.exists() || !info.isFile()) {
+        if (errorCode)
+            *errorCode = 2;  // file not found
+        return nullptr;
+    }
+    static std::atomic<int> counter{0};
+    const QString mapRoot = QStringLiteral("/tvmodule%1").arg(++counter);
+    if (!QResource::registerResource(info.absoluteFilePath(), mapRoot)) {
+        if (errorCode)
+            *errorCode = 193;  // not a resource file
+        return nullptr;
+    }
+    auto* module = new ResourceModule(QStringLiteral(":") + mapRoot + QStringLiteral("/res"));
+    module->file_ = info.absoluteFilePath();
+    return module;
+}
+
+void ResourceModule::close(ResourceModule* module)
+{
+    if (!module || module == embedded())
+        return;
+    const QString mapRoot = module->root_.mid(1, module->root_.size() - 5);
+    QResource::unregisterResource(module->file_, mapRoot);
+    delete module;
+}
+
+std::optional<QString> ResourceModule::find(const QVariant& type, const QVariant& name) const
+{
+    const auto it = byKey_.constFind(foldResourceKey(type) + '\n' + foldResourceKey(name));
+    if (it == byKey_.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+QByteArray ResourceModule::bytes(const QString& path) const
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+QList<QPair<QString, QString>> ResourceModule::entries() const { return entries_; }
+
+QPixmap designPicture(const QString& form, const QString& widget)
+{
+    const QString dir = QStringLiteral(":/design/") + form;
+    for (const char* ext : {".png", ".jpg", ".gif"}) {
+        const QString path = dir + '/' + widget + QLatin1String(ext);
+        if (auto cached = cachedPicture(path))
+            return *cached;
+        if (QFile::exists(path)) {
+            QPixmap picture(path);
+            cachePicture(path, picture);
+            return picture;
+        }
+    }
+    return {};
+}
+
+std::optional<QPixmap> cachedPicture(const QString& path)
+{
+    auto& cache = pictureCache();
+    if (auto it = cache.constFind(path); it != cache.constEnd())
+        return *it;
+    return std::nullopt;
+}
+
+void cachePicture(const QString& path, const QPixmap& picture) { pictureCache().insert(path, picture); }
+
+} // namespace platform

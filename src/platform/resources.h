@@ -1,0 +1,69 @@
+#pragma once
+// The resources carried inside the program file.
+//
+// The build embeds two Qt resource trees:
+//   :/res/<TYPE>/<NAME>.<ext>          the catalogue (note pictures, backgrounds, level pictures,
+//                                      the empty staff, sound effects, the icon), types and names
+//                                      in upper case
+//   :/design/<Form_name>/<widget>.<ext> pictures that belong to a screen's design (the picture
+//                                      store, the menu's pictures, the flags, cursors ...)
+// A catalogue lookup ignores case, and a name that reads as a whole number is an integer
+// identifier ("101", "0101" and 101 are the same name).
+
+#include <QByteArray>
+#include <QPixmap>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+namespace platform {
+
+// Registers the blobs linked into the program (defined by the tastevolo_resources library).
+void registerEmbeddedResources();
+void markEmbeddedResourcesRegistered();
+bool embeddedResourcesRegistered();
+
+// The program's folder and its program file ("<folder>/tastevolo").
+QString programFolder();
+QString programFile();
+
+// A resource module: the embedded catalogue, or a resource file opened by name (a binary .rcc).
+class ResourceModule {
+public:
+    // The program's own catalogue.
+    static ResourceModule* embedded();
+    // Opens a resource file; nullptr when it cannot be opened (errorCode then says why).
+    static ResourceModule* open(const QString& path, int* errorCode);
+    static void close(ResourceModule* module);
+
+    // Finds a resource by type and name; the arguments may be numbers or texts.
+    // Returns the resource path (":/..."), or nothing.
+    std::optional<QString> find(const QVariant& type, const QVariant& name) const;
+    QByteArray bytes(const QString& path) const;
+    // A name for a resource that stays the same across openings of the same file.
+    QString cacheKey(const QString& path) const { return file_ + '|' + path.mid(root_.size()); }
+
+    // Every (type, name) the module holds, as stored (upper case).
+    QList<QPair<QString, QString>> entries() const;
+
+private:
+    explicit ResourceModule(const QString& root);
+    void index();
+    QString root_;  // ":/res" or ":/<mapped root>/res"
+    QString file_;
+    QHash<QString, QString> byKey_;  // "type\nname" (folded) -> path
+    QList<QPair<QString, QString>> entries_;
+};
+
+// Folds a resource type or name for lookup: upper case, whole numbers in canonical decimal.
+QString foldResourceKey(const QVariant& value);
+
+// A picture of a screen's design (":/design/<form>/<widget>.*"); null when there is none.
+QPixmap designPicture(const QString& form, const QString& widget);
+
+// Pictures are decoded once per resource path and shared afterwards.
+std::optional<QPixmap> cachedPicture(const QString& path);
+void cachePicture(const QString& path, const QPixmap& picture);
+
+} // namespace platform

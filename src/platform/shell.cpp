@@ -1,0 +1,50 @@
+#include "platform/shell.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+namespace platform {
+
+namespace {
+std::function<void(const QString&)>& openHook()
+{
+    static std::function<void(const QString&)> h;
+    return h;
+}
+std::function<bool(const QString&)>& startHook()
+{
+    static std::function<bool(const QString&)> h;
+    return h;
+}
+} // namespace
+
+void setOpenDocumentHook(std::function<void(const QString&)> hook) { openHook() = std::move(hook); }
+void setStartProgramHook(std::function<bool(const QString&)> hook) { startHook() = std::move(hook); }
+
+void openDocument(const QString& file)
+{
+    if (openHook()) {
+        openHook()(file);
+        return;
+    }
+    const QString path = QFileInfo(QDir::current(), file).absoluteFilePath();
+    if (!QFileInfo::exists(path))
+        return;
+    QProcess::startDetached(QStringLiteral("xdg-open"), {path});
+}
+
+bool startProgram(const QString& commandLine)
+{
+    if (startHook())
+        return startHook()(commandLine);
+    QStringList args = QProcess::splitCommand(commandLine);
+    if (args.isEmpty())
+        return false;
+    const QString program = args.takeFirst();
+    return QProcess::startDetached(program, args);
+}
+
+} // namespace platform

@@ -1,0 +1,21 @@
+#pragma once
+// The desktop's shell: opening a document with its usual program, starting a program.
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace platform {
+
+// Opens a file of the current directory (or a path) with the desktop's opener; the result is
+// not looked at.
+void openDocument(const QString& file);
+// Starts a command line detached from the program; false when it could not be started.
+bool startProgram(const QString& commandLine);
+
+// Tests record what would be opened or started instead (nullptr restores the desktop).
+void setOpenDocumentHook(std::function<void(const QString&)> hook);
+void setStartProgramHook(std::function<bool(const QString&)> hook);
+
+} // namespace platform

@@ -1,0 +1,212 @@
+// The screen life cycle, named actions, option groups and the handler edge.
+#include <gtest/gtest.h>
+
+#include "platform/controls.h"
+#include "platform/forms.h"
+#include "platform/vb.h"
+#include "support/test_support.h"
+
+#include <QTimer>
+
+using namespace platform;
+using testing_support::ScreenTest;
+
+namespace {
+
+struct Log {
+    static QStringList& lines()
+    {
+        static QStringList l;
+        return l;
+    }
+};
+
+class Form_a : public Form {
+public:
+    Form_a() : Form(QStringLiteral("Form_a"))
+    {
+        Label1.setCaption(QStringLiteral("design"));
+        Command1.onClick = [this] { Log::lines() << "click " + Label1.caption(); };
+        Command_fail.onClick = [] { throw VbError(5, QStringLiteral("handler failed")); };
+        Option1.onClick = [] { Log::lines() << "option1"; };
+        Option2.onClick = [] { Log::lines() << "option2"; };
+        Option3.onClick = [] { Log::lines() << "option3 (frame)"; };
+    }
+    void Form_Load() override { Log::lines() << "load " + Label1.caption(); }
+    void Form_Unload() override { Log::lines() << "unload"; }
+
+    Label Label1{this, QStringLiteral("Label1")};
+    CommandButton Command1{this, QStringLiteral("Command1")};
+    CommandButton Command_fail{this, QStringLiteral("Command_fail")};
+    OptionButton Option1{this, QStringLiteral("Option1")};
+    OptionButton Option2{this, QStringLiteral("Option2")};
+    Frame Frame1{this, QStringLiteral("Frame1")};
+    OptionButton Option3{this, QStringLiteral("Option3"), &Frame1};
+};
+
+class Form_modal : public Form {
+public:
+    Form_modal() : Form(QStringLiteral("Form_modal")) {}
+};
+
+class Form_broken : public Form {
+public:
+    Form_broken() : Form(QStringLiteral("Form_broken")) {}
+    void Form_Load() override { throw VbError(1, QStringLiteral("no picture")); }
+};
+
+class FormsTest : public ::testing::Test {
+protected:
+    void SetUp() override { Log::lines().clear(); }
+    ScreenTest screens;
+};
+
+TEST_F(FormsTest, FirstTouchLoadsBeforeTheCallerGoesOn)
+{
+    EXPECT_EQ(loaded<Form_a>(), nullptr);
+    const QString caption = form<Form_a>().Label1.caption();
+    EXPECT_EQ(Log::lines(), QStringList{"load design"});
+    EXPECT_EQ(caption, "design");
+    form<Form_a>().Label1.setCaption("changed");
+    EXPECT_EQ(Log::lines().size(), 1) << "a second touch does not load again";
+}
+
+TEST_F(FormsTest, UnloadRunsTheHandlerAndTheNextTouchIsFresh)
+{
+    form<Form_a>().Label1.setCaption("changed");
+    unload<Form_a>();
+    EXPECT_EQ(loaded<Form_a>(), nullptr);
+    EXPECT_EQ(form<Form_a>().Label1.caption(), "design");
+    EXPECT_EQ(Log::lines(), (QStringList{"load design", "unload", "load design"}));
+    unload<Form_modal>();  // not loaded: nothing happens
+}
+
+TEST_F(FormsTest, ProgramEndsWhenTheLastScreenGoesHiddenOnesIncluded)
+{
+    form<Form_a>();
+    form<Form_modal>();  // loaded, never shown
+    unload<Form_a>();
+    testing_support::processEvents();
+    EXPECT_EQ(screens.programEnds, 0);
+    unload<Form_modal>();
+    testing_support::processEvents();
+    EXPECT_EQ(screens.programEnds, 1);
+}
+
+TEST_F(FormsTest, AScreenLoadedBeforeThePostedEndKeepsTheProgram)
+{
+    form<Form_a>();
+    unload<Form_a>();
+    form<Form_modal>();
+    testing_support::processEvents();
+    EXPECT_EQ(screens.programEnds, 0);
+}
+
+TEST_F(FormsTest, ModalShowReturnsWhenTheScreenIsHiddenOrUnloaded)
+{
+    for (bool viaUnload : {false, true}) {
+        bool ranInside = false;
+        setModalHook([&](Form& f) {
+            ranInside = f.isVisible() && f.shownModal() == false;
+            // Act later, from the nested event loop, as a user would.
+            QTimer::singleShot(0, [viaUnload] {
+                if (viaUnload)
+                    unload<Form_modal>();
+                else
+                    form<Form_modal>().Hide();
+            });
+        });
+        form<Form_modal>().Show(1);
+        EXPECT_TRUE(ranInside);
+        if (viaUnload)
+            EXPECT_EQ(loaded<Form_modal>(), nullptr);
+        else
+            EXPECT_TRUE(form<Form_modal>().isHidden());
+    }
+}
+
+TEST_F(FormsTest, NamedActionRunsAtOnceOnTheCallersThread)
+{
+    form<Form_a>().Label1.setCaption("now");
+    form<Form_a>().Command1.setValue(true);
+    EXPECT_EQ(Log::lines().last(), "click now");
+}
+
+TEST_F(FormsTest, DisabledOrHiddenWidgetTakesNoUserClickButItsActionStillRuns)
+{
+    auto& f = form<Form_a>();
+    f.Command1.setEnabled(false);
+    f.Command1.userClick();
+    EXPECT_EQ(Log::lines().size(), 1);
+    f.Command1.click();
+    EXPECT_EQ(Log::lines().last(), "click design");
+    f.Command1.setEnabled(true);
+    f.Command1.setVisible(false);
+    f.Command1.userClick();
+    EXPECT_EQ(Log::lines().size(), 2);
+}
+
+TEST_F(FormsTest, OptionGroupsFollowTheirContainer)
+{
+    auto& f = form<Form_a>();
+    f.Option1.setValue(true);
+    f.Option3.setValue(true);
+    f.Option2.setValue(true);
+    EXPECT_FALSE(f.Option1.value());
+    EXPECT_TRUE(f.Option2.value());
+    EXPECT_TRUE(f.Option3.value()) << "the frame's option is in a group of its own";
+    f.Option2.setValue(true);  // already selected: no click from code
+    EXPECT_EQ(Log::lines(), (QStringList{"load design", "option1", "option3 (frame)", "option2"}));
+}
+
+TEST_F(FormsTest, AnErrorEscapingAHandlerIsReportedAndTheProgramGoesOn)
+{
+    form<Form_a>().Command_fail.click();
+    EXPECT_EQ(screens.messages, QStringList{"handler failed"});
+    EXPECT_NE(loaded<Form_a>(), nullptr);
+}
+
+TEST_F(FormsTest, AScreenWhoseLoadFailedIsNotLeftHalfBuilt)
+{
+    EXPECT_THROW(form<Form_broken>(), VbError);
+    EXPECT_EQ(loaded<Form_broken>(), nullptr);
+    dispatch([] { form<Form_broken>().Show(); });
+    EXPECT_EQ(screens.messages, QStringList{"no picture"});
+}
+
+TEST_F(FormsTest, MouseReleaseGoesToTheWidgetThatTookThePress)
+{
+    auto& f = form<Form_a>();
+    Label second(&f, "second");
+    QStringList events;
+    f.Label1.onMouseDown = [&](int b, int, double, double) { events << QString("down1 %1").arg(b); };
+    f.Label1.onMouseUp = [&](int b, int, double, double) { events << QString("up1 %1").arg(b); };
+    second.onMouseUp = [&](int, int, double, double) { events << "up2"; };
+    f.Label1.userMouseDown(2);
+    second.userMouseUp(2);  // never pressed: takes nothing
+    f.Label1.userMouseUp(2, 99999, 99999);
+    EXPECT_EQ(events, (QStringList{"down1 2", "up1 2"}));
+}
+
+TEST_F(FormsTest, GeometryIsInTwipsAndRoundedOnlyWhenDrawn)
+{
+    auto& f = form<Form_a>();
+    f.Label1.place(120, 480, 58.8 * 3, 300);
+    EXPECT_DOUBLE_EQ(f.Label1.width(), 176.4);
+    EXPECT_EQ(f.Label1.widget()->geometry(), QRect(8, 32, 12, 20));
+    f.setClientSize(12000, 9000);
+    EXPECT_EQ(f.QWidget::size(), QSize(800, 600));
+    f.centre();
+    EXPECT_DOUBLE_EQ(f.left(), (1024 * 15 - 12000) / 2.0);
+    EXPECT_DOUBLE_EQ(f.top(), (768 * 15 - 9000) / 2.0);
+}
+
+TEST_F(FormsTest, ColoursAreRedInTheLowByteAndSystemColoursResolve)
+{
+    EXPECT_EQ(vbColor(0xFF), QColor(255, 0, 0));
+    EXPECT_EQ(vbColor(0xFF0000), QColor(0, 0, 255));
+    EXPECT_EQ(vbColor(0xFF00), QColor(0, 255, 0));
+    EXPECT_EQ(vbColor(0x80000005), QColor(255, 255, 255));
+}
+
+} // namespace

@@ -1,0 +1,124 @@
+// Timers on the test clock, key codes, key preview and auto-repeat, text from other threads.
+#include <gtest/gtest.h>
+
+#include "platform/controls.h"
+#include "platform/forms.h"
+#include "platform/keys.h"
+#include "platform/timer.h"
+#include "support/test_support.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QWindow>
+
+#include <thread>
+
+using namespace platform;
+using testing_support::ScreenTest;
+
+namespace {
+
+class Form_t : public Form {
+public:
+    Form_t() : Form(QStringLiteral("Form_t"))
+    {
+        Timer1.onTimer = [this] { ticks << TestClock::now(); };
+        Text1.onChange = [this] { changes << Text1.text(); };
+        setKeyPreview(true);
+        onKeyDown = [this](int& code, int) { keys << QString("down %1").arg(code); };
+        onKeyUp = [this](int& code, int) { keys << QString("up %1").arg(code); };
+    }
+    Timer Timer1{this, QStringLiteral("Timer1"), 1000, false};
+    TextBox Text1{this, QStringLiteral("Text1")};
+    QList<qint64> ticks;
+    QStringList changes;
+    QStringList keys;
+};
+
+class TimersTest : public ::testing::Test {
+protected:
+    ScreenTest screens;
+};
+
+TEST_F(TimersTest, TicksFallDueOnTheTestClockAndEnablingAgainKeepsThePhase)
+{
+    auto& f = form<Form_t>();
+    const qint64 t0 = TestClock::now();
+    f.Timer1.setEnabled(true);
+    testing_support::advance(2500);
+    EXPECT_EQ(f.ticks, (QList<qint64>{t0 + 1000, t0 + 2000}));
+    f.Timer1.setEnabled(true);  // already enabled: the phase stays
+    testing_support::advance(500);
+    EXPECT_EQ(f.ticks.size(), 3);
+    EXPECT_EQ(f.ticks.last(), t0 + 3000);
+    f.Timer1.setEnabled(false);
+    testing_support::advance(5000);
+    EXPECT_EQ(f.ticks.size(), 3);
+    f.Timer1.setEnabled(true);  // a new period from now
+    testing_support::advance(999);
+    EXPECT_EQ(f.ticks.size(), 3);
+    testing_support::advance(1);
+    EXPECT_EQ(f.ticks.size(), 4);
+}
+
+TEST_F(TimersTest, UnloadStopsTheScreensTimers)
+{
+    form<Form_t>().Timer1.setEnabled(true);
+    unload<Form_t>();
+    testing_support::advance(5000);  // the old instance must not tick
+    testing_support::processEvents();
+    EXPECT_EQ(loaded<Form_t>(), nullptr);
+}
+
+TEST(KeyCodes, QtKeysMapToTheProgramsCodes)
+{
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers mods;
+        int code;
+    };
+    const Case cases[] = {
+        {Qt::Key_0, Qt::KeypadModifier, 96}, {Qt::Key_2, Qt::KeypadModifier, 98},
+        {Qt::Key_3, Qt::KeypadModifier, 99}, {Qt::Key_2, Qt::NoModifier, 50},
+        {Qt::Key_C, Qt::NoModifier, 67},     {Qt::Key_F, Qt::ShiftModifier, 70},
+        {Qt::Key_G, Qt::NoModifier, 71},     {Qt::Key_Left, Qt::NoModifier, 37},
+        {Qt::Key_F1, Qt::NoModifier, 112},   {Qt::Key_Return, Qt::NoModifier, 13},
+        {Qt::Key_Enter, Qt::KeypadModifier, 13}, {Qt::Key_Eacute, Qt::NoModifier, 0},
+    };
+    for (const Case& c : cases) {
+        QKeyEvent e(QEvent::KeyPress, c.key, c.mods);
+        EXPECT_EQ(keyCodeOf(&e), c.code) << "Qt key " << c.key;
+    }
+}
+
+TEST_F(TimersTest, KeyPreviewSeesAutoRepeatAsRepeatedKeyDowns)
+{
+    auto& f = form<Form_t>();
+    f.Show();
+    ASSERT_NE(f.windowHandle(), nullptr);
+    auto send = [&](QEvent::Type type, bool repeat) {
+        QKeyEvent e(type, Qt::Key_2, Qt::KeypadModifier, QString(), repeat);
+        QCoreApplication::sendEvent(f.windowHandle(), &e);
+    };
+    send(QEvent::KeyPress, false);
+    send(QEvent::KeyRelease, true);
+    send(QEvent::KeyPress, true);
+    send(QEvent::KeyRelease, true);
+    send(QEvent::KeyPress, true);
+    send(QEvent::KeyRelease, false);
+    EXPECT_EQ(f.keys, (QStringList{"down 98", "down 98", "down 98", "up 98"}));
+}
+
+TEST_F(TimersTest, TextFromAnotherThreadArrivesInOrderEveryMessageEvenWhenEqual)
+{
+    auto& f = form<Form_t>();
+    std::thread sender([&f] {
+        for (const char* m : {"8272", "8272", "144", "8272"})
+            f.Text1.postText(QString::fromLatin1(m));
+    });
+    sender.join();
+    testing_support::processEvents();
+    EXPECT_EQ(f.changes, (QStringList{"8272", "8272", "144", "8272"}));
+}
+
+} // namespace

@@ -1,0 +1,55 @@
+#include "support/test_support.h"
+
+#include "platform/forms.h"
+#include "platform/timer.h"
+#include "platform/vb.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+namespace testing_support {
+
+ScreenTest::ScreenTest()
+{
+    platform::TestClock::install();
+    platform::setDisplaySizeOverride(QSize(1024, 768));
+    platform::setMsgBoxHook([this](const QString& text, int, const QString&) {
+        messages << text;
+        return 1;
+    });
+    platform::setProgramEndHook([this] { ++programEnds; });
+}
+
+ScreenTest::~ScreenTest()
+{
+    platform::setModalHook(nullptr);
+    unloadAll();
+    processEvents();
+    platform::setMsgBoxHook(nullptr);
+    platform::setProgramEndHook(nullptr);
+    platform::setDisplaySizeOverride(std::nullopt);
+    platform::setRandomSource(nullptr);
+    platform::TestClock::uninstall();
+}
+
+void processEvents()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+}
+
+void advance(qint64 ms) { platform::TestClock::advance(ms); }
+
+void unloadAll()
+{
+    for (int guard = 0; guard < 100; ++guard) {
+        auto forms = platform::loadedForms();
+        if (forms.empty())
+            break;
+        platform::unload(*forms.back());
+    }
+}
+
+} // namespace testing_support

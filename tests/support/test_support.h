@@ -1,0 +1,39 @@
+#pragma once
+// Helpers for tests that drive the real screens: captured message boxes, the test clock,
+// modal screens answered from inside their show, and a clean slate between tests.
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace platform {
+class Form;
+}
+
+namespace testing_support {
+
+// Installs the test clock, captures message boxes, fixes the display at 1024 x 768, and on
+// destruction unloads every screen and restores the defaults.
+class ScreenTest {
+public:
+    ScreenTest();
+    ~ScreenTest();
+    ScreenTest(const ScreenTest&) = delete;
+    ScreenTest& operator=(const ScreenTest&) = delete;
+
+    QStringList messages;   // texts of the message boxes shown
+    int programEnds = 0;    // how often the last screen went away
+};
+
+// Runs the handlers posted to the event loop (queued input, deferred deletions).
+void processEvents();
+
+// Advances the test clock (every timer tick that falls due runs).
+void advance(qint64 ms);
+
+// Unloads every loaded screen.
+void unloadAll();
+
+} // namespace testing_support

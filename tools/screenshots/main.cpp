@@ -1,0 +1,16 @@
+// Renders the screens headless into PNG files, each in a scripted state.
+#include <QApplication>
+#include <QDir>
+
+#include "platform/application.h"
+#include "screenshots.h"
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    platform::initApplication(app);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(out);
+    return screenshots::writeAll(out);
+}
