@@ -1,0 +1,476 @@
+#include "platform/store/player_store.h"
+
+#include <QByteArrayList>
+#include <QFile>
+#include <QHash>
+#include <QRandomGenerator>
+#include <QStringList>
+
+#include <sqlite3.h>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+int playerColumnIndex(QStringView column)
+{
+    for (int i = 0; i < kPlayerColumnCount; ++i) {
+        if (column == QLatin1StringView(kPlayerColumns[i]))
+            return i;
+    }
+    return -1;
+}
+
+QString PlayerRow::value(QStringView column) const
+{
+    const int i = playerColumnIndex(column);
+    return i < 0 ? QString() : values[i];
+}
+
+bool PlayerRow::setValue(QStringView column, const QString& text)
+{
+    const int i = playerColumnIndex(column);
+    if (i < 0)
+        return false;
+    values[i] = text;
+    return true;
+}
+
+PlayerRow blankPlayerRow()
+{
+    PlayerRow row;
+    for (int k = 1; k <= 8; ++k)
+        row.setValue(QStringLiteral("sons%1").arg(k), QStringLiteral("1"));
+    row.setValue(u"duree", QStringLiteral("3"));
+    return row;
+}
+
+PlayerRow newPlayerRow()
+{
+    PlayerRow row = blankPlayerRow();
+    row.setValue(u"imgnotes", QStringLiteral("6"));
+    for (const char* game : {"pp", "pp2", "pp3", "pn", "nn", "nn2"})
+        row.setValue(QString::fromLatin1(game), QStringLiteral("1"));
+    return row;
+}
+
+namespace {
+
+constexpr int kBusyTimeoutMs = 5000;
+
+struct DbCloser {
+    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+using Db = std::unique_ptr<sqlite3, DbCloser>;
+
+struct StmtFinalizer {
+    void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
+};
+using Stmt = std::unique_ptr<sqlite3_stmt, StmtFinalizer>;
+
+// Resets a statement when the scope ends, so that no finished statement keeps the file locked.
+class StatementUse {
+public:
+    explicit StatementUse(sqlite3_stmt* stmt) : stmt_(stmt) {}
+    ~StatementUse()
+    {
+        sqlite3_reset(stmt_);
+        sqlite3_clear_bindings(stmt_);
+    }
+    StatementUse(const StatementUse&) = delete;
+    StatementUse& operator=(const StatementUse&) = delete;
+
+private:
+    sqlite3_stmt* stmt_;
+};
+
+QString lastError(sqlite3* db)
+{
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+// The statements, built once from the column list. Only column and table names appear in them;
+// every value is bound.
+QByteArray quotedColumns()
+{
+    QByteArrayList names;
+    for (const char* column : kPlayerColumns)
+        names << '"' + QByteArray(column) + '"';
+    return names.join(", ");
+}
+
+QByteArray createSql()
+{
+    QByteArray sql = "CREATE TABLE " + QByteArray(kPlayerTable) + " (id INTEGER PRIMARY KEY AUTOINCREMENT";
+    for (const char* column : kPlayerColumns)
+        sql += ", \"" + QByteArray(column) + "\" TEXT";
+    return sql + ")";
+}
+
+QByteArray listSql()
+{
+    return "SELECT rowid, \"Nom\" FROM " + QByteArray(kPlayerTable) + " ORDER BY rowid";
+}
+
+QByteArray readSql()
+{
+    return "SELECT " + quotedColumns() + " FROM " + QByteArray(kPlayerTable) + " WHERE rowid = ?"
+           + QByteArray::number(kPlayerColumnCount + 1);
+}
+
+QByteArray insertSql()
+{
+    QByteArrayList params;
+    for (int i = 1; i <= kPlayerColumnCount; ++i)
+        params << "?" + QByteArray::number(i);
+    return "INSERT INTO " + QByteArray(kPlayerTable) + " (" + quotedColumns() + ") VALUES ("
+           + params.join(", ") + ")";
+}
+
+QByteArray updateSql()
+{
+    QByteArrayList sets;
+    for (int i = 0; i < kPlayerColumnCount; ++i)
+        sets << '"' + QByteArray(kPlayerColumns[i]) + "\" = ?" + QByteArray::number(i + 1);
+    return "UPDATE " + QByteArray(kPlayerTable) + " SET " + sets.join(", ") + " WHERE rowid = ?"
+           + QByteArray::number(kPlayerColumnCount + 1);
+}
+
+Stmt prepare(sqlite3* db, const QByteArray& sql)
+{
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr);
+    return Stmt(stmt);
+}
+
+// Opens a connection; on failure nothing, with the reason in *error.
+Db openConnection(const QByteArray& file, int flags, QString* error)
+{
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(file.constData(), &raw, flags, nullptr);
+    Db db(raw);
+    if (rc != SQLITE_OK) {
+        *error = raw ? lastError(raw) : QString::fromUtf8(sqlite3_errstr(rc));
+        return {};
+    }
+    sqlite3_extended_result_codes(raw, 1);
+    sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+    return db;
+}
+
+bool run(sqlite3* db, const QByteArray& sql, QString* error)
+{
+    Stmt stmt = prepare(db, sql);
+    if (!stmt || sqlite3_step(stmt.get()) != SQLITE_DONE) {
+        *error = lastError(db);
+        return false;
+    }
+    return true;
+}
+
+// Whether a column of this declared type keeps a text as written: text affinity, or none at all
+// (an integer or numeric column would turn "05" into 5).
+bool keepsText(const QString& declaredType)
+{
+    const QString type = declaredType.toUpper();
+    if (type.contains(u"INT"))
+        return false;
+    if (type.contains(u"CHAR") || type.contains(u"CLOB") || type.contains(u"TEXT"))
+        return true;
+    return type.isEmpty() || type.contains(u"BLOB");
+}
+
+void bindRow(sqlite3_stmt* stmt, const PlayerRow& row)
+{
+    for (int i = 0; i < kPlayerColumnCount; ++i) {
+        const QByteArray text = row.values[i].toUtf8();
+        // constData() of an empty array is "", so an empty value is stored as "", never NULL.
+        sqlite3_bind_text(stmt, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+}
+
+QString columnText(sqlite3_stmt* stmt, int column)
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+    return text ? QString::fromUtf8(text, sqlite3_column_bytes(stmt, column)) : QString();
+}
+
+// Creates an empty player database at file. The database is made complete under a temporary
+// name, then given its name only if that name is still free, so that a program starting at the
+// same moment never sees a half-made file. True also when another program created it first.
+bool createDatabase(const QByteArray& file, QString* error)
+{
+    const QByteArray temporary = file + ".new-" + QByteArray::number(::getpid()) + '-'
+                                 + QByteArray::number(QRandomGenerator::global()->generate(), 16);
+    const auto removeTemporary = [&] {
+        ::unlink(temporary.constData());
+        ::unlink((temporary + "-journal").constData());
+    };
+    {
+        Db db = openConnection(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
+        if (!db || !run(db.get(), createSql(), error)) {
+            db.reset();
+            removeTemporary();
+            return false;
+        }
+        if (sqlite3_close(db.release()) != SQLITE_OK) {
+            *error = QStringLiteral("the new file could not be closed");
+            removeTemporary();
+            return false;
+        }
+    }
+    bool made = ::link(temporary.constData(), file.constData()) == 0 || errno == EEXIST;
+    if (!made && (errno == EPERM || errno == ENOTSUP || errno == EOPNOTSUPP || errno == EXDEV)) {
+        // A file system without hard links: take the name if it is still free.
+        made = ::access(file.constData(), F_OK) == 0
+               || ::rename(temporary.constData(), file.constData()) == 0;
+    }
+    if (!made)
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+    removeTemporary();
+    return made;
+}
+
+} // namespace
+
+struct PlayerStore::Impl {
+    Db db;
+    Stmt list, read, insert, update;
+    bool readOnly = false;
+    QString error;
+    QString path;
+
+    // "" when db holds a usable player table, otherwise why not; *code is SQLite's code then.
+    QString checkTable(int* code);
+    bool prepareStatements();
+    bool fail(const QString& what, const QString& reason)
+    {
+        error = QStringLiteral("%1 (%2): %3.").arg(what, path, reason);
+        return false;
+    }
+    bool notOpen()
+    {
+        error = QStringLiteral("The player database is not open.");
+        return false;
+    }
+};
+
+QString PlayerStore::Impl::checkTable(int* code)
+{
+    sqlite3* raw = db.get();
+    *code = SQLITE_OK;
+    const auto sqliteError = [&] {
+        *code = sqlite3_extended_errcode(raw);
+        return lastError(raw);
+    };
+    Stmt info = prepare(raw, "SELECT name, type FROM pragma_table_info(?1)");
+    if (!info)
+        return sqliteError();
+    sqlite3_bind_text(info.get(), 1, kPlayerTable, -1, SQLITE_STATIC);
+    QHash<QString, QString> types;  // column name folded -> declared type
+    int rc;
+    while ((rc = sqlite3_step(info.get())) == SQLITE_ROW)
+        types.insert(columnText(info.get(), 0).toLower(), columnText(info.get(), 1));
+    if (rc != SQLITE_DONE)
+        return sqliteError();
+    if (types.isEmpty())
+        return QStringLiteral("it has no table %1").arg(QLatin1StringView(kPlayerTable));
+    for (const char* column : kPlayerColumns) {
+        const auto type = types.constFind(QString::fromLatin1(column).toLower());
+        if (type == types.cend())
+            return QStringLiteral("the table %1 has no column %2")
+                .arg(QLatin1StringView(kPlayerTable), QLatin1StringView(column));
+        if (!keepsText(*type))
+            return QStringLiteral("the column %1 of table %2 is not a text column")
+                .arg(QLatin1StringView(column), QLatin1StringView(kPlayerTable));
+    }
+    // A view, or a table without row keys, is refused here.
+    for (const QByteArray& sql : {listSql(), readSql(), insertSql(), updateSql()}) {
+        if (!prepare(raw, sql))
+            return sqliteError();
+    }
+    return QString();
+}
+
+bool PlayerStore::Impl::prepareStatements()
+{
+    list = prepare(db.get(), listSql());
+    read = prepare(db.get(), readSql());
+    insert = prepare(db.get(), insertSql());
+    update = prepare(db.get(), updateSql());
+    return list && read && insert && update;
+}
+
+PlayerStore::PlayerStore() : d_(std::make_unique<Impl>()) {}
+
+PlayerStore::~PlayerStore()
+{
+    close();
+}
+
+void PlayerStore::close()
+{
+    d_->list.reset();
+    d_->read.reset();
+    d_->insert.reset();
+    d_->update.reset();
+    d_->db.reset();
+    d_->readOnly = false;
+}
+
+bool PlayerStore::isOpen() const
+{
+    return d_->db != nullptr;
+}
+
+bool PlayerStore::isReadOnly() const
+{
+    return d_->readOnly;
+}
+
+QString PlayerStore::error() const
+{
+    return d_->error;
+}
+
+bool PlayerStore::open(const QString& path)
+{
+    close();
+    d_->error.clear();
+    d_->path = path;
+    const QByteArray file = QFile::encodeName(path);
+    const QString notPlayers = QStringLiteral("The file is not a player database");
+    const QString cannotOpen = QStringLiteral("The player database cannot be opened");
+    QString reason;
+
+    struct stat st {};
+    bool found = ::stat(file.constData(), &st) == 0;
+    if (!found && errno == ENOENT) {
+        if (!createDatabase(file, &reason))
+            return d_->fail(QStringLiteral("The player database cannot be created"), reason);
+        found = ::stat(file.constData(), &st) == 0;
+    }
+    if (!found)
+        return d_->fail(cannotOpen, QString::fromLocal8Bit(std::strerror(errno)));
+    if (!S_ISREG(st.st_mode))
+        return d_->fail(notPlayers, QStringLiteral("it is not a file"));
+
+    // Look first without the right to write, so that a foreign file is never changed.
+    d_->db = openConnection(file, SQLITE_OPEN_READONLY, &reason);
+    if (!d_->db)
+        return d_->fail(cannotOpen, reason);
+    int code = SQLITE_OK;
+    reason = d_->checkTable(&code);
+    d_->db.reset();
+    // A write cut short by a crash leaves a journal that only a writer can roll back; the
+    // file is a database of ours then, and is checked again once rolled back.
+    const bool interrupted = code == SQLITE_READONLY_ROLLBACK;
+    if (!reason.isEmpty() && !interrupted)
+        return d_->fail(notPlayers, reason);
+
+    // A file without any write permission bit is only read, even by a user whom the system
+    // would let write it.
+    const bool writable = (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0
+                          && ::access(file.constData(), W_OK) == 0;
+    if (interrupted && !writable)
+        return d_->fail(cannotOpen, reason);
+    d_->db = openConnection(file, writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY, &reason);
+    if (!d_->db)
+        return d_->fail(cannotOpen, reason);
+    if (interrupted) {
+        reason = d_->checkTable(&code);
+        if (!reason.isEmpty()) {
+            close();
+            return d_->fail(notPlayers, reason);
+        }
+    }
+    if (!d_->prepareStatements()) {
+        reason = lastError(d_->db.get());
+        close();
+        return d_->fail(cannotOpen, reason);
+    }
+    d_->readOnly = sqlite3_db_readonly(d_->db.get(), "main") == 1;
+    return true;
+}
+
+QList<PlayerListEntry> PlayerStore::rows()
+{
+    d_->error.clear();
+    if (!isOpen()) {
+        d_->notOpen();
+        return {};
+    }
+    sqlite3_stmt* stmt = d_->list.get();
+    StatementUse use(stmt);
+    QList<PlayerListEntry> entries;
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+        entries.append({sqlite3_column_int64(stmt, 0), columnText(stmt, 1)});
+    if (rc != SQLITE_DONE) {
+        d_->fail(QStringLiteral("The players cannot be read"), lastError(d_->db.get()));
+        return {};
+    }
+    return entries;
+}
+
+std::optional<PlayerRow> PlayerStore::read(PlayerBookmark bookmark)
+{
+    d_->error.clear();
+    if (!isOpen()) {
+        d_->notOpen();
+        return std::nullopt;
+    }
+    sqlite3_stmt* stmt = d_->read.get();
+    StatementUse use(stmt);
+    sqlite3_bind_int64(stmt, kPlayerColumnCount + 1, bookmark);
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) {
+        PlayerRow row;
+        for (int i = 0; i < kPlayerColumnCount; ++i)
+            row.values[i] = columnText(stmt, i);
+        return row;
+    }
+    d_->fail(QStringLiteral("The player cannot be read"),
+             rc == SQLITE_DONE ? QStringLiteral("there is no player row %1").arg(bookmark)
+                               : lastError(d_->db.get()));
+    return std::nullopt;
+}
+
+std::optional<PlayerBookmark> PlayerStore::insert(const PlayerRow& row)
+{
+    d_->error.clear();
+    if (!isOpen()) {
+        d_->notOpen();
+        return std::nullopt;
+    }
+    sqlite3_stmt* stmt = d_->insert.get();
+    StatementUse use(stmt);
+    bindRow(stmt, row);
+    if (sqlite3_step(stmt) != SQLITE_DONE) {
+        d_->fail(QStringLiteral("The player cannot be saved"), lastError(d_->db.get()));
+        return std::nullopt;
+    }
+    return sqlite3_last_insert_rowid(d_->db.get());
+}
+
+bool PlayerStore::update(PlayerBookmark bookmark, const PlayerRow& row)
+{
+    d_->error.clear();
+    if (!isOpen())
+        return d_->notOpen();
+    sqlite3_stmt* stmt = d_->update.get();
+    StatementUse use(stmt);
+    bindRow(stmt, row);
+    sqlite3_bind_int64(stmt, kPlayerColumnCount + 1, bookmark);
+    if (sqlite3_step(stmt) != SQLITE_DONE)
+        return d_->fail(QStringLiteral("The player cannot be saved"), lastError(d_->db.get()));
+    if (sqlite3_changes(d_->db.get()) == 0)
+        return d_->fail(QStringLiteral("The player cannot be saved"),
+                        QStringLiteral("there is no player row %1").arg(bookmark));
+    return true;
+}
+
+} // namespace platform

@@ -1,0 +1,95 @@
+#pragma once
+// The player database: one SQLite table of players, one row per player, every value held as text.
+//
+// PlayerStore is the connection to the file; PlayerCursor (player_cursor.h) is a data source on
+// its table, with a current row that screens read and write. A row is designated by its
+// bookmark, the table's integer row key, which names the same row for every cursor and every
+// program sharing the file.
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+namespace platform {
+
+// The file, in the current directory.
+inline constexpr const char* kPlayerDatabaseFile = "JOUEURS.MDB";
+inline constexpr const char* kPlayerTable = "tastevolo";
+
+// The columns of a player's row, in the program's order.
+inline constexpr int kPlayerColumnCount = 18;
+inline constexpr std::array<const char*, kPlayerColumnCount> kPlayerColumns{
+    "Nom",   "password", "sons1",    "sons2", "sons3", "sons4", "sons5", "sons6", "sons7",
+    "sons8", "duree",    "imgnotes", "pp",    "pp2",   "pp3",   "pn",    "nn",    "nn2"};
+
+// The index of a column in kPlayerColumns (exact name), or -1.
+int playerColumnIndex(QStringView column);
+
+// A row's bookmark: its integer key in the table.
+using PlayerBookmark = qint64;
+
+// The values of one row, in the order of kPlayerColumns.
+struct PlayerRow {
+    std::array<QString, kPlayerColumnCount> values;
+
+    // The value of a column by name ("" for a name that is not a column).
+    QString value(QStringView column) const;
+    // Sets a column by name; false for a name that is not a column.
+    bool setValue(QStringView column, const QString& text);
+
+    bool operator==(const PlayerRow&) const = default;
+};
+
+// What the database gives a new row: sons1 .. sons8 "1" (every sound effect allowed),
+// duree "3" (one minute), everything else "".
+PlayerRow blankPlayerRow();
+// A new player's whole row: the blank row with imgnotes "6" and level "1" in each game.
+PlayerRow newPlayerRow();
+
+struct PlayerListEntry {
+    PlayerBookmark bookmark = 0;
+    QString name;
+
+    bool operator==(const PlayerListEntry&) const = default;
+};
+
+class PlayerStore {
+public:
+    PlayerStore();
+    ~PlayerStore();
+    PlayerStore(const PlayerStore&) = delete;
+    PlayerStore& operator=(const PlayerStore&) = delete;
+
+    // Opens the player database at path. A missing file is created with the empty table. A file
+    // that is not a player database (not SQLite, no table tastevolo, a column missing or not
+    // holding text) is refused and left as it was. A file without write permission is opened
+    // read-only: its rows can be read, saves fail. Another program on the same file is waited
+    // for, up to five seconds a statement.
+    bool open(const QString& path);
+    void close();
+    bool isOpen() const;
+    bool isReadOnly() const;
+
+    // Why the last call failed, in words for the user; "" after a call that succeeded.
+    QString error() const;
+
+    // Every row's bookmark and name, by bookmark. Empty (with error()) when reading fails.
+    QList<PlayerListEntry> rows();
+    // All the values of a row (NULL reads as ""); nothing when there is no such row.
+    std::optional<PlayerRow> read(PlayerBookmark bookmark);
+    // Adds a row with all its values in one statement; its bookmark, or nothing on failure.
+    std::optional<PlayerBookmark> insert(const PlayerRow& row);
+    // Writes all the values of an existing row in one statement; false on failure (nothing is
+    // written then), also when the row no longer exists.
+    bool update(PlayerBookmark bookmark, const PlayerRow& row);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+} // namespace platform

@@ -1,0 +1,395 @@
+#include "platform/store/password.h"
+#include "platform/store/player_cursor.h"
+#include "platform/store/player_store.h"
+#include "store_fixture.h"
+
+#include <QRandomGenerator>
+#include <QSet>
+
+#include <sys/stat.h>
+
+#include <functional>
+#include <thread>
+#include <vector>
+
+using namespace platform;
+using store_test::execSql;
+using store_test::fileBytes;
+using store_test::writeBytes;
+
+namespace {
+
+PlayerRow namedRow(const QString& name)
+{
+    PlayerRow row = newPlayerRow();
+    row.setValue(u"Nom", name);
+    return row;
+}
+
+class PlayerStoreTest : public store_test::StoreFixture {
+protected:
+    void openStore()
+    {
+        ASSERT_TRUE(store_.open(dbPath())) << store_.error().toStdString();
+    }
+
+    PlayerStore store_;
+};
+
+} // namespace
+
+TEST(PlayerRowTest, ColumnsByName)
+{
+    PlayerRow row = newPlayerRow();
+    EXPECT_EQ(row.value(u"imgnotes"), QStringLiteral("6"));
+    for (const char* game : {"pp", "pp2", "pp3", "pn", "nn", "nn2"})
+        EXPECT_EQ(row.value(QString::fromLatin1(game)), QStringLiteral("1")) << game;
+    EXPECT_EQ(row.value(u"sons8"), QStringLiteral("1"));
+    EXPECT_EQ(row.value(u"duree"), QStringLiteral("3"));
+    EXPECT_EQ(row.value(u"Nom"), QString());
+    EXPECT_FALSE(row.setValue(u"nom", QStringLiteral("x")));  // names are exact
+    EXPECT_FALSE(row.setValue(u"Label_pp", QStringLiteral("x")));
+    EXPECT_EQ(row.value(u"nope"), QString());
+    EXPECT_EQ(playerColumnIndex(u"nn2"), kPlayerColumnCount - 1);
+}
+
+TEST_F(PlayerStoreTest, MissingFileIsCreatedWithTheEmptyTable)
+{
+    openStore();
+    EXPECT_TRUE(store_.rows().isEmpty());
+    EXPECT_TRUE(store_.error().isEmpty());
+    EXPECT_FALSE(store_.isReadOnly());
+    EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("JOUEURS.MDB")});
+
+    const std::optional<PlayerBookmark> added = store_.insert(namedRow(QStringLiteral("Léa")));
+    ASSERT_TRUE(added);
+    store_.close();
+
+    PlayerStore again;
+    ASSERT_TRUE(again.open(dbPath())) << again.error().toStdString();
+    EXPECT_EQ(again.rows(), (QList<PlayerListEntry>{{*added, QStringLiteral("Léa")}}));
+}
+
+TEST_F(PlayerStoreTest, MissingFolderIsReported)
+{
+    EXPECT_FALSE(store_.open(folder() + QStringLiteral("/no/such/JOUEURS.MDB")));
+    EXPECT_TRUE(store_.error().contains(QStringLiteral("cannot be created")))
+        << store_.error().toStdString();
+    EXPECT_FALSE(store_.isOpen());
+    EXPECT_TRUE(folderEntries().isEmpty());
+}
+
+TEST_F(PlayerStoreTest, TextsComeBackAsWritten)
+{
+    openStore();
+    const QStringList names = {
+        QStringLiteral("O'Neil"),  QStringLiteral("Zoé"),      QStringLiteral("   "),
+        QStringLiteral("05"),      QStringLiteral("x\"); DROP TABLE tastevolo; --"),
+        QStringLiteral("日本"),    QStringLiteral("a\tb"),
+    };
+    QList<PlayerListEntry> expected;
+    for (const QString& name : names) {
+        PlayerRow row = namedRow(name);
+        row.setValue(u"password", name);
+        row.setValue(u"pp", QStringLiteral("05"));
+        row.setValue(u"duree", QStringLiteral(" 5"));
+        const std::optional<PlayerBookmark> added = store_.insert(row);
+        ASSERT_TRUE(added) << store_.error().toStdString();
+        expected.append({*added, name});
+        const std::optional<PlayerRow> back = store_.read(*added);
+        ASSERT_TRUE(back);
+        EXPECT_EQ(*back, row) << name.toStdString();
+    }
+    EXPECT_EQ(store_.rows(), expected);
+}
+
+TEST_F(PlayerStoreTest, DuplicateNamesAreTwoRows)
+{
+    openStore();
+    PlayerRow first = namedRow(QStringLiteral("Tom"));
+    PlayerRow second = namedRow(QStringLiteral("Tom"));
+    second.setValue(u"pp", QStringLiteral("4"));
+    const auto a = store_.insert(first);
+    const auto b = store_.insert(second);
+    ASSERT_TRUE(a && b);
+    EXPECT_NE(*a, *b);
+    EXPECT_EQ(store_.rows(), (QList<PlayerListEntry>{{*a, QStringLiteral("Tom")},
+                                                     {*b, QStringLiteral("Tom")}}));
+    EXPECT_EQ(store_.read(*a)->value(u"pp"), QStringLiteral("1"));
+    EXPECT_EQ(store_.read(*b)->value(u"pp"), QStringLiteral("4"));
+}
+
+TEST_F(PlayerStoreTest, NullReadsAsEmpty)
+{
+    openStore();
+    store_.close();
+    execSql(dbPath(), "INSERT INTO tastevolo (Nom) VALUES ('Ana')");
+    openStore();
+    const QList<PlayerListEntry> rows = store_.rows();
+    ASSERT_EQ(rows.size(), 1);
+    const std::optional<PlayerRow> row = store_.read(rows.front().bookmark);
+    ASSERT_TRUE(row);
+    PlayerRow expected;
+    expected.setValue(u"Nom", QStringLiteral("Ana"));
+    EXPECT_EQ(*row, expected);
+}
+
+TEST_F(PlayerStoreTest, UpdateTouchesOnlyItsRow)
+{
+    openStore();
+    const auto a = store_.insert(namedRow(QStringLiteral("A")));
+    const auto b = store_.insert(namedRow(QStringLiteral("B")));
+    ASSERT_TRUE(a && b);
+    PlayerRow changed = namedRow(QStringLiteral("A2"));
+    changed.setValue(u"nn2", QStringLiteral("4"));
+    ASSERT_TRUE(store_.update(*a, changed)) << store_.error().toStdString();
+    EXPECT_EQ(*store_.read(*a), changed);
+    EXPECT_EQ(*store_.read(*b), namedRow(QStringLiteral("B")));
+
+    // A row that is not there: nothing is written anywhere, and the failure has a reason.
+    EXPECT_FALSE(store_.update(*b + 100, namedRow(QStringLiteral("ghost"))));
+    EXPECT_FALSE(store_.error().isEmpty());
+    EXPECT_EQ(store_.rows().size(), 2);
+    EXPECT_FALSE(store_.read(*b + 100));
+    EXPECT_FALSE(store_.error().isEmpty());
+}
+
+TEST_F(PlayerStoreTest, PasswordIsNotInTheFile)
+{
+    openStore();
+    PlayerRow row = namedRow(QStringLiteral("Max"));
+    row.setValue(u"password", hashPassword(QStringLiteral("Hunter-Zebra-77")));
+    const auto added = store_.insert(row);
+    ASSERT_TRUE(added);
+    store_.close();
+    const QByteArray bytes = fileBytes(dbPath());
+    ASSERT_TRUE(bytes.contains("Max"));
+    EXPECT_FALSE(bytes.contains("Hunter-Zebra-77"));
+    ASSERT_TRUE(store_.open(dbPath()));
+    EXPECT_TRUE(passwordMatches(store_.read(*added)->value(u"password"),
+                                QStringLiteral("Hunter-Zebra-77")));
+}
+
+struct ForeignFile {
+    const char* label;
+    std::function<void(const QString& path)> make;
+    const char* reason;  // part of the error text
+};
+
+TEST_F(PlayerStoreTest, ForeignFileIsRefusedAndLeftAsItWas)
+{
+    const std::vector<ForeignFile> cases = {
+        {"random bytes",
+         [](const QString& path) {
+             QByteArray noise(5000, '\0');
+             for (char& c : noise)
+                 c = char(QRandomGenerator::global()->bounded(256));
+             writeBytes(path, noise);
+         },
+         "not a database"},
+        {"text file", [](const QString& path) { writeBytes(path, "Nom;password\nTom;x\n"); },
+         "not a database"},
+        {"empty file", [](const QString& path) { writeBytes(path, QByteArray()); },
+         "no table tastevolo"},
+        {"other table",
+         [](const QString& path) { execSql(path, "CREATE TABLE scores (Nom TEXT, points TEXT)"); },
+         "no table tastevolo"},
+        {"column missing",
+         [](const QString& path) {
+             execSql(path, "CREATE TABLE tastevolo (id INTEGER PRIMARY KEY, Nom TEXT, password TEXT,"
+                           " sons1 TEXT, sons2 TEXT, sons3 TEXT, sons4 TEXT, sons5 TEXT, sons6 TEXT,"
+                           " sons7 TEXT, sons8 TEXT, duree TEXT, imgnotes TEXT, pp TEXT, pp2 TEXT,"
+                           " pn TEXT, nn TEXT, nn2 TEXT);"
+                           "INSERT INTO tastevolo (Nom) VALUES ('Tom')");
+         },
+         "no column pp3"},
+        {"number column",
+         [](const QString& path) {
+             execSql(path, "CREATE TABLE tastevolo (Nom TEXT, password TEXT, sons1 TEXT, sons2 TEXT,"
+                           " sons3 TEXT, sons4 TEXT, sons5 TEXT, sons6 TEXT, sons7 TEXT, sons8 TEXT,"
+                           " duree INTEGER, imgnotes TEXT, pp TEXT, pp2 TEXT, pp3 TEXT, pn TEXT,"
+                           " nn TEXT, nn2 TEXT)");
+         },
+         "duree"},
+        {"view",
+         [](const QString& path) {
+             execSql(path, "CREATE TABLE t (Nom TEXT);"
+                           "CREATE VIEW tastevolo AS SELECT Nom, Nom AS password, Nom AS sons1,"
+                           " Nom AS sons2, Nom AS sons3, Nom AS sons4, Nom AS sons5, Nom AS sons6,"
+                           " Nom AS sons7, Nom AS sons8, Nom AS duree, Nom AS imgnotes, Nom AS pp,"
+                           " Nom AS pp2, Nom AS pp3, Nom AS pn, Nom AS nn, Nom AS nn2 FROM t");
+         },
+         "view"},
+    };
+    for (const ForeignFile& c : cases) {
+        SCOPED_TRACE(c.label);
+        QFile::remove(dbPath());
+        c.make(dbPath());
+        const QByteArray before = fileBytes(dbPath());
+        const QStringList entries = folderEntries();
+
+        PlayerStore store;
+        EXPECT_FALSE(store.open(dbPath()));
+        EXPECT_FALSE(store.isOpen());
+        EXPECT_TRUE(store.error().contains(QLatin1StringView(c.reason))) << store.error().toStdString();
+        EXPECT_TRUE(store.rows().isEmpty());
+        EXPECT_FALSE(store.insert(namedRow(QStringLiteral("x"))));
+        EXPECT_FALSE(store.error().isEmpty());
+
+        EXPECT_EQ(fileBytes(dbPath()), before);
+        EXPECT_EQ(folderEntries(), entries);
+    }
+}
+
+TEST_F(PlayerStoreTest, ColumnsInAnyCaseAndOrderWithoutKeyColumnAreAccepted)
+{
+    execSql(dbPath(), "CREATE TABLE TASTEVOLO (NN2 TEXT, nn TEXT, pn TEXT, pp3 TEXT, pp2 TEXT,"
+                      " pp TEXT, imgnotes VARCHAR(10), duree TEXT, sons8, sons7 TEXT, sons6 TEXT,"
+                      " sons5 TEXT, sons4 TEXT, sons3 TEXT, sons2 TEXT, sons1 TEXT, password TEXT,"
+                      " nom TEXT, extra INTEGER)");
+    openStore();
+    PlayerRow row = namedRow(QStringLiteral("Ida"));
+    row.setValue(u"sons8", QStringLiteral("05"));
+    const auto added = store_.insert(row);
+    ASSERT_TRUE(added) << store_.error().toStdString();
+    EXPECT_EQ(*store_.read(*added), row);
+}
+
+TEST_F(PlayerStoreTest, WriteCutShortByACrashIsRolledBack)
+{
+    // A copy of the file and its journal taken in the middle of a write is what a crash leaves.
+    openStore();
+    const auto kept = store_.insert(namedRow(QStringLiteral("Kept")));
+    ASSERT_TRUE(kept);
+    store_.close();
+
+    QTemporaryDir crashed;
+    const QString copy = crashed.filePath(QStringLiteral("JOUEURS.MDB"));
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(dbPath()).constData(), &db), SQLITE_OK);
+        // A small cache makes the write reach the file before the end of the transaction.
+        ASSERT_EQ(sqlite3_exec(db,
+                               "PRAGMA cache_size = 1; BEGIN; UPDATE tastevolo SET Nom = 'Half';"
+                               " WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n"
+                               " WHERE i < 200) INSERT INTO tastevolo (Nom)"
+                               " SELECT hex(randomblob(2000)) FROM n",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        ASSERT_TRUE(QFile::exists(dbPath() + QStringLiteral("-journal")));
+        ASSERT_TRUE(QFile::copy(dbPath(), copy));
+        ASSERT_TRUE(QFile::copy(dbPath() + QStringLiteral("-journal"), copy + QStringLiteral("-journal")));
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+    ASSERT_TRUE(store_.open(copy)) << store_.error().toStdString();
+    EXPECT_EQ(store_.rows(), (QList<PlayerListEntry>{{*kept, QStringLiteral("Kept")}}));
+}
+
+TEST_F(PlayerStoreTest, ReadOnlyFileIsReadAndSavesFail)
+{
+    openStore();
+    const auto a = store_.insert(namedRow(QStringLiteral("Ana")));
+    const auto b = store_.insert(namedRow(QStringLiteral("Bob")));
+    ASSERT_TRUE(a && b);
+    store_.close();
+    ASSERT_EQ(::chmod(QFile::encodeName(dbPath()).constData(), 0444), 0);
+    const QByteArray before = fileBytes(dbPath());
+
+    openStore();
+    EXPECT_TRUE(store_.isReadOnly());
+    EXPECT_EQ(store_.rows().size(), 2);
+    ASSERT_TRUE(store_.read(*b));
+
+    EXPECT_FALSE(store_.update(*a, namedRow(QStringLiteral("Changed"))));
+    EXPECT_TRUE(store_.error().contains(QStringLiteral("readonly"))) << store_.error().toStdString();
+    EXPECT_FALSE(store_.insert(namedRow(QStringLiteral("New"))));
+    EXPECT_FALSE(store_.error().isEmpty());
+
+    PlayerCursor holder(store_);
+    ASSERT_EQ(holder.bookmark(), a);
+    holder.setValue(u"pp", QStringLiteral("3"));
+    EXPECT_FALSE(holder.save());
+    EXPECT_FALSE(holder.error().isEmpty());
+    EXPECT_EQ(holder.value(u"pp"), QStringLiteral("3"));  // kept for another try
+    holder.addNew();
+    holder.setValue(u"Nom", QStringLiteral("New"));
+    EXPECT_FALSE(holder.save());
+    EXPECT_TRUE(holder.isPending());
+
+    EXPECT_EQ(store_.rows(), (QList<PlayerListEntry>{{*a, QStringLiteral("Ana")},
+                                                     {*b, QStringLiteral("Bob")}}));
+    store_.close();
+    EXPECT_EQ(fileBytes(dbPath()), before);
+}
+
+TEST_F(PlayerStoreTest, TwoProgramsWritingAtOnceKeepEveryRow)
+{
+    openStore();
+    store_.close();
+    constexpr int kRowsEach = 40;
+    const auto writer = [this](const QString& prefix, QStringList* failures) {
+        PlayerStore store;
+        if (!store.open(dbPath())) {
+            failures->append(store.error());
+            return;
+        }
+        for (int i = 0; i < kRowsEach; ++i) {
+            const auto added = store.insert(namedRow(prefix + QString::number(i)));
+            if (!added) {
+                failures->append(store.error());
+                continue;
+            }
+            PlayerRow row = namedRow(prefix + QString::number(i));
+            row.setValue(u"pp", QString::number(i));
+            if (!store.update(*added, row))
+                failures->append(store.error());
+            store.rows();
+        }
+    };
+    QStringList failuresA, failuresB;
+    std::thread a(writer, QStringLiteral("a"), &failuresA);
+    std::thread b(writer, QStringLiteral("b"), &failuresB);
+    a.join();
+    b.join();
+    EXPECT_TRUE(failuresA.isEmpty()) << failuresA.join(u'\n').toStdString();
+    EXPECT_TRUE(failuresB.isEmpty()) << failuresB.join(u'\n').toStdString();
+
+    openStore();
+    const QList<PlayerListEntry> rows = store_.rows();
+    ASSERT_EQ(rows.size(), 2 * kRowsEach);
+    QSet<QString> names;
+    for (const PlayerListEntry& entry : rows) {
+        names.insert(entry.name);
+        const std::optional<PlayerRow> row = store_.read(entry.bookmark);
+        ASSERT_TRUE(row);
+        EXPECT_EQ(row->value(u"pp"), entry.name.mid(1));
+    }
+    EXPECT_EQ(names.size(), 2 * kRowsEach);
+}
+
+TEST_F(PlayerStoreTest, TwoProgramsCreatingTheFileAtOnceShareIt)
+{
+    constexpr int kStores = 6;
+    std::vector<std::optional<PlayerBookmark>> added(kStores);
+    std::vector<QString> errors(kStores);
+    std::vector<std::thread> threads;
+    for (int i = 0; i < kStores; ++i) {
+        threads.emplace_back([&, i] {
+            PlayerStore store;
+            if (!store.open(dbPath())) {
+                errors[i] = store.error();
+                return;
+            }
+            added[i] = store.insert(namedRow(QString::number(i)));
+            errors[i] = store.error();
+        });
+    }
+    for (std::thread& t : threads)
+        t.join();
+    for (int i = 0; i < kStores; ++i)
+        EXPECT_TRUE(added[i]) << errors[i].toStdString();
+    openStore();
+    EXPECT_EQ(store_.rows().size(), kStores);
+    EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("JOUEURS.MDB")});
+}
