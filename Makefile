@@ -32,6 +32,7 @@ test: build
 screenshots: build
 	@mkdir -p $(BUILD)/screenshots
 	$(HEADLESS) $(BUILD)/tastevolo_screenshots $(BUILD)/screenshots
+	$(HEADLESS) $(BUILD)/resources/tv_gen_pictures --contact-sheets $(BUILD)/resources/pictures $(BUILD)/screenshots
 
 bench: build
 	$(HEADLESS) $(BUILD)/tastevolo_bench

@@ -112,7 +112,7 @@ QPixmap ResPicture::LoadResPicture(const QVariant& resType, const QVariant& id)
     QImage image;
     char header[8];
     if (Read(header, 8) == 8 && header[0] == 0x6C && header[1] == 0x74) {
-        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        open(QIODevice::ReadOnly);
         QImageReader reader(this);
         image = reader.read();
         close();

@@ -60,8 +60,6 @@ public:
     bool isSequential() const override { return false; }
     qint64 size() const override { return std::max<qint64>(0, streamLength() - 8); }
     bool seek(qint64 pos) override;
-    qint64 pos() const override { return position_ - 8; }
-    bool atEnd() const override { return position_ >= streamLength(); }
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override;

@@ -160,4 +160,6 @@ std::optional<QPixmap> cachedPicture(const QString& path)
 
 void cachePicture(const QString& path, const QPixmap& picture) { pictureCache().insert(path, picture); }
 
+void clearPictureCache() { pictureCache().clear(); }
+
 } // namespace platform

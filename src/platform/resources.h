@@ -65,5 +65,7 @@ QPixmap designPicture(const QString& form, const QString& widget);
 // Pictures are decoded once per resource path and shared afterwards.
 std::optional<QPixmap> cachedPicture(const QString& path);
 void cachePicture(const QString& path, const QPixmap& picture);
+// Forgets every decoded picture (for measuring a first load).
+void clearPictureCache();
 
 } // namespace platform
