@@ -172,7 +172,7 @@ void Control::userClick(int button)
     const bool still = takesInput();
     userMouseUp(button, width_ / 2, height_ / 2);
     if (still && takesInput() && button == 1)
-        click();
+        activate();
 }
 
 void Control::styleChanged() {}
@@ -591,8 +591,11 @@ void CheckBox::styleChanged()
 {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, vbColor(backColor_));
+    pal.setColor(QPalette::Button, vbColor(backColor_));
     pal.setColor(QPalette::WindowText, vbColor(foreColor_));
+    pal.setColor(QPalette::ButtonText, vbColor(foreColor_));
     setPalette(pal);
+    setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
 }
 
@@ -640,8 +643,11 @@ void OptionButton::styleChanged()
 {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, vbColor(backColor_));
+    pal.setColor(QPalette::Button, vbColor(backColor_));
     pal.setColor(QPalette::WindowText, vbColor(foreColor_));
+    pal.setColor(QPalette::ButtonText, vbColor(foreColor_));
     setPalette(pal);
+    setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
 }
 

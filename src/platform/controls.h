@@ -100,6 +100,8 @@ public:
 protected:
     void applyGeometry();
     virtual void styleChanged();
+    // What a user's click does once the button is released over the widget.
+    virtual void activate() { click(); }
     // Hooks for the concrete widgets' Qt event handlers.
     bool handleMousePress(QMouseEvent* e);
     bool handleMouseRelease(QMouseEvent* e);
@@ -293,6 +295,7 @@ public:
     void setCaption(const QString& t) { setText(t); }
 
 protected:
+    void activate() override { nextCheckState(); }
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void nextCheckState() override;
@@ -311,6 +314,11 @@ public:
     void setCaption(const QString& t) { setText(t); }
 
 protected:
+    void activate() override
+    {
+        setChecked(true);
+        click();
+    }
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void styleChanged() override;

@@ -44,13 +44,17 @@ int vbButton(Qt::MouseButton b)
     }
 }
 
+bool g_endPosted = false;
+
 void endProgramIfEmpty()
 {
-    if (!registry().empty())
+    if (!registry().empty() || g_endPosted)
         return;
     // Posted, so that the handlers on the stack return first; a screen loaded meanwhile keeps
     // the program alive.
+    g_endPosted = true;
     QTimer::singleShot(0, [] {
+        g_endPosted = false;
         if (!registry().empty())
             return;
         if (endHook())

@@ -48,3 +48,15 @@ bool startProgram(const QString& commandLine)
 }
 
 } // namespace platform
+
+namespace platform {
+
+namespace {
+bool g_taskbarHidden = false;
+}
+
+void hideTaskbar() { g_taskbarHidden = true; }
+void showTaskbar() { g_taskbarHidden = false; }
+bool taskbarHidden() { return g_taskbarHidden; }
+
+} // namespace platform

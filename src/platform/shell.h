@@ -19,3 +19,13 @@ void setOpenDocumentHook(std::function<void(const QString&)> hook);
 void setStartProgramHook(std::function<bool(const QString&)> hook);
 
 } // namespace platform
+
+namespace platform {
+
+// The desktop's taskbar.  Here a screen hides the panels by covering the whole display, so
+// these only keep the state that tests and the menu read.
+void hideTaskbar();
+void showTaskbar();
+bool taskbarHidden();
+
+} // namespace platform

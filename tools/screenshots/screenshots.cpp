@@ -3,7 +3,19 @@
 #include "platform/forms.h"
 #include "platform/timer.h"
 #include "platform/vb.h"
+#include "games/staff_keyboard/pp_screenshot.h"
+#include "level_choice/games.h"
+#include "media/form_bruitage.h"
+#include "platform/audio/effect_player.h"
+#include "platform/audio/note_synth.h"
+#include "players/form_joueurs.h"
+#include "players/screenshots.h"
+#include "shell/form_piano.h"
+#include "shell/form_propos.h"
 #include "shell/form_resolution.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <QCoreApplication>
 #include <QPixmap>
@@ -37,13 +49,52 @@ void unloadAll()
 int writeAll(const QString& outDir)
 {
     platform::TestClock::install();
+    // Pictures only: no sound output is needed.
+    platform::RecordingNoteSynth::installFactory();
+    platform::setEffectPlayerFactory([] { return std::make_unique<platform::RecordingEffectPlayer>(); });
     platform::setProgramEndHook([] {});
-    platform::setMsgBoxHook([](const QString&, int, const QString&) { return 1; });
+    platform::setMsgBoxHook([](const QString& text, int, const QString&) {
+        QTextStream(stderr) << "message: " << text << '\n';
+        return 1;
+    });
+    // A display wider than the screens, so that the menu keeps its own size.
+    platform::setDisplaySizeOverride(QSize(1024, 768));
+    QTemporaryDir work;
+    QDir::setCurrent(work.path());
+    auto menu = []() -> platform::Form& {
+        players::prepareJoueursScreenshot();
+        auto& p = platform::form<players::Form_joueurs>();
+        p.Text_password_test.setText(QString());
+        p.DBCombo1.pick(1);
+        p.Label_jouer.click();
+        return platform::form<shell::Form_piano>();
+    };
     const std::vector<Shot> shots = {
         {"Form_resolution_narrow.png", [] {
              platform::setDisplaySizeOverride(QSize(640, 480));
              return std::ref<platform::Form>(platform::form<shell::Form_resolution>());
          }},
+        {"Form_joueurs.png", [] { return std::ref(players::prepareJoueursScreenshot()); }},
+        {"Form_nouveau_joueur.png", [] { return std::ref(players::prepareNouveauJoueurScreenshot()); }},
+        {"Form_password.png", [] { return std::ref(players::preparePasswordScreenshot()); }},
+        {"Form_options.png", [] { return std::ref(players::prepareOptionsScreenshot()); }},
+        {"Form_bulles.png", [] { return std::ref(players::prepareBullesScreenshot()); }},
+        {"Form_piano.png", menu},
+        {"Form_propos.png", [menu]() -> platform::Form& {
+             menu();
+             auto& about = platform::form<shell::Form_propos>();
+             about.Command2.click();
+             about.Show();
+             return about;
+         }},
+        {"Form_choix_pp.png", [] { return std::ref(level_choice::prepareScreenshot(1)); }},
+        {"Form_choix_pp2.png", [] { return std::ref(level_choice::prepareScreenshot(2)); }},
+        {"Form_choix_pp3.png", [] { return std::ref(level_choice::prepareScreenshot(3)); }},
+        {"Form_choix_pn.png", [] { return std::ref(level_choice::prepareScreenshot(4)); }},
+        {"Form_choix_nn.png", [] { return std::ref(level_choice::prepareScreenshot(5)); }},
+        {"Form_choix_nn2.png", [] { return std::ref(level_choice::prepareScreenshot(6)); }},
+        {"Form_bruitage.png", [] { return std::ref<platform::Form>(media::prepareBruitageScreenshot()); }},
+        {"Form_pp_mid_round.png", [] { return std::ref(games::staff_keyboard::preparePpScreenshot()); }},
     };
     QTextStream out(stdout);
     int failures = 0;
@@ -54,10 +105,11 @@ int writeAll(const QString& outDir)
             const QString path = outDir + '/' + QLatin1String(shot.file);
             if (!f.grab().save(path))
                 ++failures;
-            out << path << '\n';
+            out << path << Qt::endl;
         });
         unloadAll();
-        platform::setDisplaySizeOverride(std::nullopt);
+        platform::setDisplaySizeOverride(QSize(1024, 768));
+        QDir::setCurrent(work.path());
     }
     return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,106 @@
+#include "games/common/round.h"
+
+#include "media/form_image.h"
+#include "platform/controls.h"
+#include "platform/forms.h"
+#include "platform/timer.h"
+#include "platform/vb.h"
+
+namespace games::common {
+
+using platform::str;
+using platform::val;
+
+void ajouter(platform::Label& label, double n)
+{
+    label.setCaption(str(val(label.caption()) + n));
+}
+
+bool deux_joueurs(const RoundWidgets& w) { return w.Label_nom2.visible(); }
+bool partie_notee(const RoundWidgets& w) { return w.save_score.visible(); }
+
+void commencer_compte_a_rebours(const RoundWidgets& w)
+{
+    w.Label_aide.setCaption(QString());
+    w.Label_debut.setCaption(str(kCountdownFrom));
+    w.Label_timer2.setCaption(QStringLiteral("0"));
+    w.Timer4.setEnabled(true);
+    w.Label_debut.setVisible(true);
+}
+
+bool seconde_compte_a_rebours(const RoundWidgets& w, const QString& seconds)
+{
+    ajouter(w.Label_debut, -1);
+    if (val(w.Label_debut.caption()) > 0)
+        return false;
+    w.Timer4.setEnabled(false);
+    w.Label_debut.setVisible(false);
+    w.Label_barre_temps.setWidth(0);
+    w.Label_barre_score.setWidth(kStartScoreBar);
+    w.Label_suite.setEnabled(false);
+    const bool scored = partie_notee(w);
+    w.Label_temps.setCaption(scored ? str(kScoredRunSeconds) : seconds);
+    w.Label_score.setCaption(scored ? QStringLiteral("0") : str(kStartScore));
+    return true;
+}
+
+bool seconde_horloge(const RoundWidgets& w, const QString& colour, bool& metronomeRight, double duration)
+{
+    balancer_metronome(w.Metronome_stop, colour, metronomeRight);
+    ajouter(w.Label_temps, -1);
+    ajouter(w.Label_score, -1);
+    if (w.Label_barre_score.width() > kScoreBarFloor)
+        w.Label_barre_score.setWidth(w.Label_barre_score.width() - kBarPerPoint);
+    // A duration of 0 cannot come from the duration dialog; the bar then stays.
+    if (duration > 0)
+        w.Label_barre_temps.setWidth(w.Label_barre_temps.width() + kFullBar / duration);
+
+    const double seconds = val(w.Label_temps.caption());
+    if (partie_notee(w))
+        return seconds == 0;
+    if (deux_joueurs(w))
+        return seconds <= 0;
+    return seconds <= 0 || val(w.Label_score.caption()) <= 0;
+}
+
+bool seconde_pause(platform::Label& counter)
+{
+    ajouter(counter, -kPauseMs);
+    return val(counter.caption()) <= 0;
+}
+
+bool reponse_jugee(const RoundWidgets& w)
+{
+    return w.Timer1.enabled() && val(w.Label_timer2.caption()) == 0
+        && w.Label_temps.caption() != QLatin1String("0");
+}
+
+void barre_bonne_reponse(platform::Label& bar)
+{
+    bar.setWidth(bar.width() + kBarPerAnswer);
+}
+
+void barre_mauvaise_reponse(platform::Label& bar)
+{
+    bar.setWidth(bar.width() <= kBarPerAnswer ? 0 : bar.width() - kBarPerAnswer);
+}
+
+const platform::Image* image_du_magasin(const QString& name)
+{
+    for (const platform::Image* image : platform::form<media::Form_image>().images())
+        if (image->name() == name)
+            return image;
+    return nullptr;
+}
+
+void balancer_metronome(platform::Image& metronome, const QString& colour, bool& metronomeRight)
+{
+    if (!colour.isEmpty()) {
+        const QString name = (metronomeRight ? QStringLiteral("Metronome_droite_") : QStringLiteral("Metronome_gauche_")) + colour;
+        if (const platform::Image* picture = image_du_magasin(name))
+            metronome.setPicture(picture->picture());
+    }
+    metronomeRight = !metronomeRight;
+}
+
+} // namespace games::common

@@ -1,0 +1,463 @@
+#include "games/staff_keyboard/form_pp.h"
+
+#include "games/common/note_style.h"
+#include "games/common/piano.h"
+#include "games/common/round.h"
+#include "games/staff_keyboard/levels.h"
+#include "games/staff_keyboard/module_pp.h"
+#include "level_choice/form_choix_pp.h"
+#include "level_choice/form_choix_pp2.h"
+#include "level_choice/form_choix_pp3.h"
+#include "media/form_bruitage.h"
+#include "media/form_instrument.h"
+#include "media/form_traduction.h"
+#include "media/res_picture.h"
+#include "players/form_bulles.h"
+#include "players/form_nouveau_joueur.h"
+#include "players/form_options.h"
+#include "players/module2.h"
+#include "platform/resources.h"
+#include "platform/vb.h"
+#include "shell/looks.h"
+
+namespace games::staff_keyboard {
+
+using platform::str;
+using platform::val;
+
+namespace {
+
+// Left edges of the 40 keys on this screen, in twips.
+constexpr common::PianoLefts kKeyLefts{
+    0,    270,  520,  840,  1040, 1380, 1560, 2080, 2340, 2600, 2940, 3120, 3640, 3900,
+    4160, 4470, 4680, 5040, 5190, 5715, 6000, 6240, 6600, 6760, 7280, 7560, 7800, 8130,
+    8320, 8700, 8840, 9360, 9660, 9880, 10200, 10400, 10920, 11190, 11440, 11730};
+
+constexpr quint32 kRed = 0x0000FF;
+constexpr quint32 kMagenta = 0xFF00FF;
+constexpr quint32 kLightYellow = 0xC0FFFF;
+constexpr quint32 kGreen = 0x00FF00;
+constexpr quint32 kYellow = 0x00FFFF;
+
+// Widgets that only hold state lie to the right of the visible area.
+constexpr double kOutside = 12480;
+
+// The note staff: a picture of 248 x 244 pixels, centred over the piano.
+constexpr double kStaffLeft = 4140, kStaffTop = 540, kStaffWidth = 3720, kStaffHeight = 3660;
+
+void designButton(platform::Label& label, double left, double width, const QString& caption)
+{
+    label.place(left, 120, width, 375);
+    label.setCaption(caption);
+    label.setBorderStyle(1);
+    shell::makeTextButton(label);
+}
+
+void designText(platform::Label& label, double left, double top, double width, int alignment = 0)
+{
+    label.place(left, top, width, 255);
+    label.setFont(QStringLiteral("Arial"), 9.75, true);
+    label.setAlignment(alignment);
+    label.setBackStyle(0);
+}
+
+// A transparent text centred over the staff.
+void designOverStaff(platform::Label& label, double width, double height, quint32 colour)
+{
+    label.place(kStaffLeft + (kStaffWidth - width) / 2, kStaffTop + (kStaffHeight - height) / 2, width, height);
+    label.setForeColor(colour);
+    label.setAlignment(2);
+    label.setBackStyle(0);
+}
+
+void designHolder(platform::Label& label, double top, const QString& caption)
+{
+    label.place(kOutside, top, 1095, 255);
+    label.setCaption(caption);
+}
+
+} // namespace
+
+Form_pp::Form_pp() : Form(QStringLiteral("Form_pp"))
+{
+    setClientSize(12000, 9000);
+    setCaption(QStringLiteral("Tastevolo"));
+    // Key presses reach the screen before its widgets (computer-keyboard play).
+    setKeyPreview(true);
+
+    // The row of buttons.
+    designButton(Label_jouer, 120, 1695, QStringLiteral("Jouer/Rejouer"));
+    Label_jouer.setBackColor(platform::colors::kWhite);
+    designButton(Label_stop, 1920, 1095, QStringLiteral("Arrêter"));
+    designButton(Label_retour, 3120, 1095, QStringLiteral("Retour"));
+    designButton(Label_suite, 4320, 1095, QStringLiteral("Suivant"));
+    Label_suite.setEnabled(false);
+    designButton(Label_temps_jeu, 5520, 2055, QStringLiteral("Durée du jeu"));
+    designButton(Label_bruitages, 7680, 1695, QStringLiteral("Bruitages"));
+    designButton(Label_apparence, 9480, 2415, QStringLiteral("Apparence de la note"));
+
+    // The staff, the countdown and the help text over it.
+    for (platform::PictureBox* note : {&Picture_note2, &Picture_note}) {
+        note->place(kStaffLeft, kStaffTop, kStaffWidth, kStaffHeight);
+        note->setBorderStyle(0);
+        note->setBackColor(platform::colors::kWhite);
+        note->setVisible(false);
+    }
+    designOverStaff(Label_debut, 1215, 1695, kRed);
+    Label_debut.setFont(QStringLiteral("Times New Roman"), 72, true);
+    designOverStaff(Label_aide, 3615, 2295, kMagenta);
+    Label_aide.setFont(QStringLiteral("Arial"), 12, true, true);
+
+    // The metronome and the level, right of the staff.
+    Metronome_stop.place(10560, 1080, 795, 1200);
+    designText(Label_level, 10200, 2520, 1035, 2);
+    Label_level.setCaption(QStringLiteral("NIVEAU"));
+    Label_level.setForeColor(kMagenta);
+    designText(Label_niveau, 11160, 2520, 495);
+    Label_niveau.setForeColor(kRed);
+
+    // Score and time: their words just above the two bars.
+    designText(Label_sc, 120, 4185, 1095);
+    Label_sc.setCaption(QStringLiteral("SCORE"));
+    designText(Label_score, 1080, 4185, 855, 2);
+    Label_score.setCaption(QStringLiteral("100"));
+    designText(Label_temps_restant, 7395, 4185, 2295, 1);
+    Label_temps_restant.setCaption(QStringLiteral("TEMPS RESTANT"));
+    designText(Label_temps, 9690, 4185, 735, 2);
+    Label_temps.setCaption(QStringLiteral("0"));
+    designText(Label_secondes, 10425, 4185, 1455);
+    Label_secondes.setCaption(QStringLiteral("SECONDES"));
+    for (platform::Label* track : {&Label_rouge_score, &Label_rouge_temps})
+        track->setBackColor(kRed);
+    for (platform::Label* bar : {&Label_barre_score, &Label_barre_temps})
+        bar->setBackColor(kLightYellow);
+    Label_rouge_score.place(120, 4440, common::kFullBar, 135);
+    Label_barre_score.place(120, 4440, common::kStartScoreBar, 135);
+    Label_rouge_temps.place(120, 4680, common::kFullBar, 135);
+    Label_barre_temps.place(120, 4680, 15, 135);
+
+    // Two players: each name in the colour of the player's cursor, the score below it.
+    struct PlayerRow { platform::Label& name; platform::Label& score; double top; quint32 colour; QString caption; };
+    for (const PlayerRow& p : {PlayerRow{Label_nom1, Label_score1, 960, kGreen, QStringLiteral("Nom du joueur 1")},
+                               PlayerRow{Label_nom2, Label_score2, 2280, kYellow, QStringLiteral("Nom du joueur 2")}}) {
+        p.name.place(120, p.top, 3495, 375);
+        p.name.setFont(QStringLiteral("Times New Roman"), 12, true);
+        p.name.setAlignment(2);
+        p.name.setBackColor(p.colour);
+        p.name.setCaption(p.caption);
+        p.name.setVisible(false);
+        p.score.place(120, p.top + 420, 3495, 615);
+        p.score.setFont(QStringLiteral("Times New Roman"), 24, true);
+        p.score.setAlignment(2);
+        p.score.setBackStyle(0);
+        p.score.setCaption(QStringLiteral("0"));
+        p.score.setVisible(false);
+    }
+
+    // MIDI input.
+    Label_port.place(60, 120, 11835, 375);
+    Label_port.setBackColor(platform::colors::kWhite);
+    Label_port.setAlignment(2);
+    Label_port.setFont(QStringLiteral("Times New Roman"), 12, true);
+    Label_port.setVisible(false);
+    List1.place(4500, 1380, 2895, 1200);
+    List1.setVisible(false);
+    Command_start.place(4500, 2700, 2895, 375);
+    Command_start.setStyle(1);
+    Command_start.setBackColor(platform::colors::kWhite);
+    Command_start.setCaption(QStringLiteral("Ok"));
+    Command_start.setVisible(false);
+    int row = 0;
+    for (platform::TextBox* t : {&Text1, &Text2, &Text3, &Text4}) {
+        t->place(kOutside, 5400 + 360 * row++, 1095, 285);
+        t->widget()->setFocusPolicy(Qt::NoFocus);
+    }
+
+    // The piano, then the keyboard cursors over it.
+    keys_ = {
+#define TV_LIST_PP_KEY(number, widget, note) &widget,
+        TV_PIANO_KEYS(TV_LIST_PP_KEY)
+#undef TV_LIST_PP_KEY
+    };
+    common::designPiano(keys_, kKeyLefts);
+    common::bindPianoMouse(
+        keys_, [this] { return Picture_bleu.visible(); }, [this](int k) { enfoncer_touche(k); },
+        [this](int k) { relacher_touche(k); });
+    Picture_bleu.place(5850, 8070, 255, 255);
+    Picture_bleu.setBackColor(kGreen);
+    Picture_rouge.place(5850, 8400, 255, 255);
+    Picture_rouge.setBackColor(kYellow);
+    for (platform::PictureBox* cursor : {&Picture_bleu, &Picture_rouge}) {
+        cursor->setBorderStyle(1);
+        cursor->setVisible(false);
+        cursor->zOrder(0);
+    }
+
+    // State holders.
+    designHolder(Label_keydown1, 120, QStringLiteral("1"));
+    designHolder(Label_keydown2, 480, QStringLiteral("1"));
+    designHolder(Label_focus, 840, QStringLiteral("focus"));
+    designHolder(Label_choix_jeu, 1200, QStringLiteral("choix jeu"));
+    designHolder(nb_note, 1560, QStringLiteral("nb_note"));
+    designHolder(Label_note, 1920, QStringLiteral("0"));
+    designHolder(Label_reponse_joueur, 2280, QStringLiteral("Label2"));
+    designHolder(Label_timer2, 2640, QStringLiteral("0"));
+    designHolder(Label_timer3, 3000, QStringLiteral("1000"));
+    designHolder(save_score, 3360, QStringLiteral("save_score"));
+    save_score.setVisible(false);
+    row = 0;
+    for (platform::CommandButton* b : {&Command_niveau1, &Command_niveau2, &Command_niveau3, &Command_niveau4,
+                                       &Command_reussi}) {
+        b->place(kOutside + 1200, 120 + 360 * row++, 1095, 375);
+        b->setVisible(false);
+    }
+
+    // Handlers.
+    Label_jouer.onClick = [this] { Label_jouer_Click(); };
+    Label_stop.onClick = [this] { Label_stop_Click(); };
+    Label_suite.onClick = [this] { Label_suite_Click(); };
+    Label_retour.onClick = [this] { Label_retour_Click(); };
+    Label_apparence.onClick = [this] { Label_apparence_Click(); };
+    Label_bruitages.onClick = [this] { Label_bruitages_Click(); };
+    Label_temps_jeu.onClick = [this] { Label_temps_jeu_Click(); };
+    Command_niveau1.onClick = [this] { Command_niveau_Click(1); };
+    Command_niveau2.onClick = [this] { Command_niveau_Click(2); };
+    Command_niveau3.onClick = [this] { Command_niveau_Click(3); };
+    Command_niveau4.onClick = [this] { Command_niveau_Click(4); };
+    Command_reussi.onClick = [this] { Command_reussi_Click(); };
+    Timer1.onTimer = [this] { Timer1_Timer(); };
+    Timer2.onTimer = [this] { Timer2_Timer(); };
+    Timer3.onTimer = [this] { Timer3_Timer(); };
+    Timer4.onTimer = [this] { Timer4_Timer(); };
+}
+
+void Form_pp::Form_Load()
+{
+    centre();
+    auto& t = platform::form<media::Form_traduction>();
+    Label_jouer.setCaption(t.jouer_rejouer.caption());
+    Label_retour.setCaption(t.retour.caption());
+    Label_suite.setCaption(t.suivant.caption());
+    Label_level.setCaption(t.niveau.caption());
+    Label_stop.setCaption(t.arreter.caption());
+    Label_sc.setCaption(t.score.caption());
+    Label_temps_restant.setCaption(t.temps_restant.caption());
+    Label_temps_jeu.setCaption(t.duree_du_jeu.caption());
+    Label_bruitages.setCaption(t.bruitages.caption());
+    Label_apparence.setCaption(t.apparence_de_la_note.caption());
+    Label_secondes.setCaption(t.secondes.caption());
+    players::charger_apparence_notes();
+    platform::form<players::Form_bulles>().Label_form.setCaption(QStringLiteral("pp"));
+    Label_port.setCaption(t.Label_port.caption());
+    // The list of MIDI input devices comes with the MIDI input.
+}
+
+platform::CommandButton& Form_pp::touche(int key)
+{
+    return *keys_.at(static_cast<size_t>(key - 1));
+}
+
+common::RoundWidgets Form_pp::manche()
+{
+    return {Label_temps,  Label_score, Label_barre_score, Label_barre_temps, Label_debut,
+            Label_timer2, Label_aide,  Label_suite,       Label_nom2,        save_score,
+            Metronome_stop, Timer1,    Timer2,            Timer4};
+}
+
+// ------------------------------------------------------------------------------- the round
+
+void Form_pp::lancer_compte_a_rebours()
+{
+    // The round before ends first: no answer is judged during the countdown, and no pause
+    // of the round before runs on into the new one.
+    Timer1.setEnabled(false);
+    Timer2.setEnabled(false);
+    Timer3.setEnabled(false);
+    Picture_note2.setVisible(false);
+    Picture_note.setVisible(false);
+    common::commencer_compte_a_rebours(manche());
+}
+
+void Form_pp::Label_jouer_Click()
+{
+    lancer_compte_a_rebours();
+    Label_score1.setCaption(QStringLiteral("0"));
+    Label_score2.setCaption(QStringLiteral("0"));
+}
+
+void Form_pp::Timer4_Timer()
+{
+    const QString seconds = platform::form<players::Form_options>().Text_temps.text();
+    if (!common::seconde_compte_a_rebours(manche(), seconds))
+        return;
+    choisir_apparence_note_pp();
+    Picture_note2.setVisible(true);
+    Picture_note.setVisible(true);
+    if (const std::optional<int> level = niveau_du_texte(Label_niveau.caption()))
+        tirer_note_du_niveau(*level);
+}
+
+void Form_pp::tirer_note_du_niveau(int level)
+{
+    switch (level) {
+    case 1: Command_niveau1.setValue(true); break;
+    case 2: Command_niveau2.setValue(true); break;
+    case 3: Command_niveau3.setValue(true); break;
+    case 4: Command_niveau4.setValue(true); break;
+    default:
+        if (level >= 5 && level <= kLastLevel)
+            platform::dispatch([this, level] { Command_niveau_Click(level); });
+        break;
+    }
+}
+
+void Form_pp::Command_niveau_Click(int level)
+{
+    const std::optional<DrawnNote> drawn = tirer_note(level);
+    if (!drawn)
+        return;
+    media::ResPicture note;
+    media::ResPicture sad;
+    note.setFileName(platform::programFile());
+    sad.setFileName(platform::programFile());
+    const QString style = common::type_de_style(nb_note.caption());
+    tirage_note = drawn->draw;
+    Picture_note.setPicture(note.LoadResPicture(style, drawn->note.name));
+    if (val(nb_note.caption()) == common::kSmileyStyle)
+        Picture_note2.setPicture(sad.LoadResPicture(style, drawn->note.name + QStringLiteral("_2")));
+    Label_note.setCaption(str(drawn->note.key));
+    platform::form<media::Form_instrument>().Command_pp.setValue(true);
+    Timer1.setEnabled(true);
+}
+
+void Form_pp::Timer1_Timer()
+{
+    QString colour;
+    const QString game = Label_choix_jeu.caption();
+    if (game == QLatin1String("1"))
+        colour = QStringLiteral("jaune_clair");
+    else if (game == QLatin1String("2"))
+        colour = QStringLiteral("rouge_clair");
+    else if (game == QLatin1String("3"))
+        colour = QStringLiteral("bleu_turquoise");
+    const double duration = val(platform::form<players::Form_options>().Text_temps.text());
+    if (common::seconde_horloge(manche(), colour, metronome_a_droite, duration))
+        traiter_mauvaise_reponse_pp();
+}
+
+void Form_pp::Timer2_Timer()
+{
+    if (!common::seconde_pause(Label_timer2))
+        return;
+    Picture_note.setVisible(true);
+    const double level = val(Label_niveau.caption());
+    if (level == static_cast<int>(level))
+        tirer_note_du_niveau(static_cast<int>(level));
+    Timer2.setEnabled(false);
+}
+
+void Form_pp::Timer3_Timer()
+{
+    if (common::seconde_pause(Label_timer3))
+        Timer3.setEnabled(false);
+}
+
+void Form_pp::Label_stop_Click()
+{
+    Label_apparence.setEnabled(true);
+    Timer1.setEnabled(false);
+    // Neither the pending next note nor the countdown may start the clock again.
+    Timer2.setEnabled(false);
+    Timer4.setEnabled(false);
+    Label_debut.setVisible(false);
+}
+
+void Form_pp::Label_suite_Click()
+{
+    Label_aide.setCaption(QString());
+    const std::optional<int> level = niveau_du_texte(Label_niveau.caption());
+    if (level && *level < kLastLevel) {
+        Label_niveau.setCaption(str(*level + 1));
+        lancer_compte_a_rebours();
+    }
+    colorer_touches_niveau_pp();
+}
+
+void Form_pp::Label_retour_Click()
+{
+    // The MIDI input is closed here once the game screen plays from a MIDI instrument.
+    platform::unload(*this);
+}
+
+void Form_pp::Label_apparence_Click()
+{
+    platform::form<players::Form_bulles>().Show(1);
+}
+
+void Form_pp::Label_bruitages_Click()
+{
+    players::charger_bruitages();
+    platform::form<media::Form_bruitage>().Show(1);
+}
+
+void Form_pp::Label_temps_jeu_Click()
+{
+    players::charger_duree();
+    platform::form<players::Form_options>().Show(1);
+}
+
+void Form_pp::Command_reussi_Click()
+{
+    auto& record = platform::form<players::Form_nouveau_joueur>();
+    platform::Label* progress = nullptr;
+    // The level-choice screen beneath refreshes; a closed one is not opened again.
+    platform::CommandButton* refresh = nullptr;
+    const QString game = Label_choix_jeu.caption();
+    if (game == QLatin1String("1")) {
+        progress = &record.Label_pp;
+        if (auto* choice = platform::loaded<level_choice::Form_choix_pp>())
+            refresh = &choice->Command_niveau;
+    } else if (game == QLatin1String("2")) {
+        progress = &record.Label_pp2;
+        if (auto* choice = platform::loaded<level_choice::Form_choix_pp2>())
+            refresh = &choice->Command_niveau;
+    } else if (game == QLatin1String("3")) {
+        progress = &record.Label_pp3;
+        if (auto* choice = platform::loaded<level_choice::Form_choix_pp3>())
+            refresh = &choice->Command_niveau;
+    } else {
+        return;
+    }
+    // Progress rises only when the level just passed is the highest one reached; passing
+    // level 4 opens every level.
+    const double passed = val(Label_niveau.caption());
+    const std::pair<int, int> steps[] = {{1, 2}, {2, 3}, {3, 4}, {4, kLastLevel}};
+    for (const auto& [from, to] : steps) {
+        if (val(progress->caption()) == from && passed == from) {
+            progress->setCaption(str(to));
+            record.Command_UpdateRecord.setValue(true);
+        }
+    }
+    if (refresh)
+        refresh->setValue(true);
+}
+
+// ------------------------------------------------------------------------------- the keys
+
+void Form_pp::enfoncer_touche(int key)
+{
+    common::startKeyNote(key);
+    if (!common::reponse_jugee(manche()))
+        return;
+    if (Label_note.caption() == str(key))
+        traiter_bonne_reponse_pp();
+    else
+        traiter_mauvaise_reponse_pp();
+}
+
+void Form_pp::relacher_touche(int key)
+{
+    common::stopKeyNote(key);
+}
+
+} // namespace games::staff_keyboard

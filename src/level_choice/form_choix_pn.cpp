@@ -1,0 +1,32 @@
+#include "level_choice/form_choix_pn.h"
+
+#include "level_choice/games.h"
+#include "media/form_traduction.h"
+
+namespace level_choice {
+
+Form_choix_pn::Form_choix_pn() : LevelChoiceScreen(QStringLiteral("Form_choix_pn"), gameLevels(Game::pn))
+{
+    Shape1.place(360, 840, 3255, 7170);
+    Label_niveau.place(600, 1200, 1650, 495);
+    Label_niveau.setFont(QStringLiteral("MS Sans Serif"), 20.25, true);
+    Label_niveau.setForeColor(0xFF0000);
+    Label_niveau.setBackStyle(0);
+    Label_niveau.setAlignment(2);
+    setEntries({TV_LEVEL_ENTRIES_14(TV_LEVEL_ENTRY_ADDRESS, )}, Label_score);
+    // Odd levels in the left column, even ones in the right, two levels a row.
+    for (int level = 1; level <= levelCount(); ++level)
+        levelEntry(level).place(level % 2 ? 600 : 2040, 2280 + 720 * ((level - 1) / 2), 1290, 495);
+    Label_score.place(600, 7320, 2730, 495);
+    Image_niveau.place(3960, 840, 7815, 7155);
+    Metronome_stop.place(2640, 960, 750, 1125);
+    Label_jouer.place(9960, 8520, 1935, 375);
+}
+
+void Form_choix_pn::loadTexts(const media::Form_traduction& texts)
+{
+    LevelChoiceScreen::loadTexts(texts);
+    Label_niveau.setCaption(texts.niveau.caption());
+}
+
+} // namespace level_choice

@@ -1,0 +1,96 @@
+#include "level_choice/staff_keyboard_choice.h"
+
+#include "games/staff_keyboard/form_pp.h"
+#include "games/staff_keyboard/module_pp.h"
+#include "media/form_image.h"
+#include "platform/vb.h"
+#include "players/form_bulles.h"
+#include "players/form_options.h"
+#include "players/module2.h"
+
+namespace level_choice {
+
+namespace {
+
+using games::staff_keyboard::Form_pp;
+
+// Closes a game screen still open from an earlier launch by its own way back, which closes
+// the MIDI input first.
+void closeGameScreen()
+{
+    if (Form_pp* pp = platform::loaded<Form_pp>())
+        pp->Label_retour_Click();
+}
+
+} // namespace
+
+StaffKeyboardChoice::StaffKeyboardChoice(const QString& formName, const GameLevels& game,
+                                         const StaffLaunch& staff)
+    : PlayersLevelChoice(formName, game), staff_(staff)
+{
+    Frame1.place(720, 3240, 8220, 855);
+    Frame2.place(9000, 3240, 2260, 855);
+    Label_score.place(120, 240, 1990, 495);
+    setEntries({TV_LEVEL_ENTRIES_14(TV_LEVEL_ENTRY_ADDRESS, )}, Label_score);
+    for (int level = 1; level <= levelCount(); ++level)
+        levelEntry(level).place(120 + 572 * (level - 1), 240, 525, 495);
+}
+
+void StaffKeyboardChoice::launch(int level)
+{
+    // Every launch starts on a freshly loaded game screen: no input mode, player layout, key
+    // pictures or level of an earlier launch survives.
+    closeGameScreen();
+    try {
+        handOver(level);
+    } catch (...) {
+        // A game screen that could not be set up is not left behind half-built.
+        platform::dispatch(closeGameScreen);
+        throw;
+    }
+}
+
+void StaffKeyboardChoice::handOver(int level)
+{
+    // The first touch loads the game screen; its load runs before the level lands.
+    Form_pp& pp = platform::form<Form_pp>();
+    pp.Label_niveau.setCaption(platform::str(level));
+    platform::form<players::Form_options>().Label_jeu.setCaption(game().code);
+    pp.setPicture(loadResourcePicture(QStringLiteral("fond"), game().colour));
+    if (staff_.forcesBubble) {
+        players::Form_bulles& bulles = platform::form<players::Form_bulles>();
+        for (platform::Image* style : {&bulles.Image_ronde, &bulles.Image_blanche, &bulles.Image_noire,
+                                       &bulles.Image_croche, &bulles.Image_bulle, &bulles.Image_smiley,
+                                       &bulles.Image_foot, &bulles.Image_basket})
+            style->setBorderStyle(style == &bulles.Image_bulle ? 1 : 0);
+        players::enregistrer_apparence_notes();
+        games::staff_keyboard::choisir_apparence_note_pp();
+        pp.Label_apparence.setEnabled(false);
+    }
+    pp.Metronome_stop.setPicture(storedMetronome(game().colour));
+    pp.Show();
+    pp.Label_choix_jeu.setCaption(staff_.gameNumber);
+    if (Option4.value()) {
+        pp.Picture_bleu.setVisible(true);
+        games::staff_keyboard::bloquer_souris_touches_pp();
+    }
+    if (Option5.value()) {
+        pp.Label_port.setVisible(true);
+        pp.List1.setVisible(true);
+        pp.Command_start.setVisible(true);
+    }
+    pp.Label_nom1.setCaption(Text_nom1.text());
+    pp.Label_nom2.setCaption(Text_nom2.text());
+    if (Option2.value()) {
+        for (platform::Label* shown : {&pp.Label_nom1, &pp.Label_nom2, &pp.Label_score1, &pp.Label_score2})
+            shown->setVisible(true);
+        for (platform::Label* hidden : {&pp.Label_barre_score, &pp.Label_rouge_score, &pp.Label_sc, &pp.Label_score})
+            hidden->setVisible(false);
+        pp.Picture_rouge.setVisible(true);
+    }
+    players::charger_bruitages();
+    players::charger_duree();
+    games::staff_keyboard::colorer_touches_niveau_pp();
+}
+
+} // namespace level_choice

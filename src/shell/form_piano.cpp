@@ -1,0 +1,208 @@
+#include "shell/form_piano.h"
+
+#include "media/form_bruitage.h"
+#include "media/form_image.h"
+#include "media/form_instrument.h"
+#include "media/form_traduction.h"
+#include "media/res_picture.h"
+#include "platform/resources.h"
+#include "platform/shell.h"
+#include "platform/vb.h"
+#include "players/form_joueurs.h"
+#include "players/form_nouveau_joueur.h"
+#include "players/form_bulles.h"
+#include "players/form_options.h"
+#include "shell/browser.h"
+#include "shell/form_propos.h"
+#include "shell/form_resolution.h"
+#include "shell/level_choice_links.h"
+#include "shell/looks.h"
+
+namespace shell {
+
+using platform::form;
+
+Form_piano::Form_piano() : Form(QStringLiteral("Form_piano"))
+{
+    setBorderStyle(0);
+    setCaption(QStringLiteral("Tastevolo"));
+    setClientSize(12000, 9000);
+
+    Label_bienvenue.place(480, 600, 6615, 495);
+    Label_bienvenue.setFont(QStringLiteral("Arial"), 20.25, true);
+    Label_bienvenue.setForeColor(0xFF0000);
+    Label_bienvenue.setBackStyle(0);
+
+    struct Pic {
+        platform::Image& image;
+        double left, top;
+    };
+    const Pic pictures[] = {
+        {Image1, 6720, 450},       {Metronome_stop, 11040, 360}, {Image_pp2, 480, 1920},
+        {Image_pp, 4200, 1920},    {Image_pp3, 7920, 1920},      {Image_nn, 480, 4680},
+        {Image_nn2, 4200, 4680},   {Image_pn, 7920, 4680},       {Image_pp2us, 12840, 5040},
+        {Image_nnus, 13320, 6960}, {Image_nn2us, 13200, 7560},   {Image_pnus, 12600, 7680},
+    };
+    for (const Pic& p : pictures) {
+        p.image.setPicture(platform::designPicture(formName(), p.image.name()));
+        p.image.setLeft(p.left);
+        p.image.setTop(p.top);
+    }
+    enveloppe.setPicture(platform::designPicture(QStringLiteral("Form_image"), QStringLiteral("enveloppenoir")));
+    enveloppe.setLeft(11040);
+    enveloppe.setTop(7920);
+    useHandPointer(enveloppe);
+    enveloppe.onMouseDown = [this](int, int, double, double) {
+        enveloppe.setPicture(form<media::Form_image>().enveloppe.picture());
+    };
+    enveloppe.onMouseUp = [this](int, int, double, double) {
+        enveloppe.setPicture(form<media::Form_image>().enveloppenoir.picture());
+    };
+    enveloppe.onClick = [this] { enveloppe_Click(); };
+
+    struct Button {
+        platform::Label& label;
+        double left, width;
+    };
+    const Button buttons[] = {
+        {Label_quitter, 120, 1935}, {Label_changer_utilisateur, 2160, 2295},
+        {Label_propos, 4560, 2775}, {Label_web, 7440, 2775}, {Label_aide, 10320, 1575},
+    };
+    for (const Button& b : buttons) {
+        b.label.place(b.left, 8520, b.width, 375);
+        makeTextButton(b.label);
+    }
+    Label_quitter.onClick = [this] { Label_quitter_Click(); };
+    Label_changer_utilisateur.onClick = [this] { Label_changer_utilisateur_Click(); };
+    Label_propos.onClick = [this] { Label_propos_Click(); };
+    Label_web.onClick = [this] { Label_web_Click(); };
+    Label_aide.onClick = [this] { Label_aide_Click(); };
+
+    for (platform::Image* game : {&Image_pp, &Image_pp2, &Image_pp3, &Image_pn, &Image_nn, &Image_nn2})
+        makePictureButton(*game);
+    Image_pp.onClick = [] { showLevelChoice(QStringLiteral("pp")); };
+    Image_pp2.onClick = [] { showLevelChoice(QStringLiteral("pp2")); };
+    Image_pp3.onClick = [] { showLevelChoice(QStringLiteral("pp3")); };
+    Image_pn.onClick = [] { showLevelChoice(QStringLiteral("pn")); };
+    Image_nn.onClick = [] { showLevelChoice(QStringLiteral("nn")); };
+    Image_nn2.onClick = [] { showLevelChoice(QStringLiteral("nn2")); };
+}
+
+void Form_piano::Form_Load()
+{
+    centre();
+    {
+        media::ResPicture rp;
+        rp.setFileName(platform::programFile());
+        setPicture(rp.LoadResPicture("fond", "bleu"));
+    }
+    form<media::Form_image>();
+    auto& texts = form<media::Form_traduction>();
+    Label_bienvenue.setCaption(texts.bienvenue.caption() + QLatin1Char(' ') +
+                               form<players::Form_joueurs>().DBCombo1.text());
+    Label_quitter.setCaption(texts.quitter.caption());
+    Label_changer_utilisateur.setCaption(texts.changer_utilisateur.caption());
+    Label_propos.setCaption(texts.a_propos.caption());
+    Label_web.setCaption(texts.corvalent_web.caption());
+    Label_aide.setCaption(texts.aide.caption());
+    if (form<players::Form_joueurs>().Label_langue.caption() == QLatin1String("anglais")) {
+        Image_pp2.setPicture(Image_pp2us.picture());
+        Image_nn.setPicture(Image_nnus.picture());
+        Image_nn2.setPicture(Image_nn2us.picture());
+        Image_pn.setPicture(Image_pnus.picture());
+    }
+    if (lire_resolution().largeur == 800) {
+        // The menu covers the whole display, the desktop's panels included.
+        platform::hideTaskbar();
+        taskbarHidden_ = true;
+        setWindowState(2);
+    }
+    Show();
+    chemin_navigateur = lire_navigateur_defaut();
+    try {
+        form<media::Form_instrument>();
+    } catch (...) {
+        // The note player reports its own failures.
+    }
+}
+
+void Form_piano::Form_Unload()
+{
+    if (taskbarHidden_) {
+        platform::showTaskbar();
+        taskbarHidden_ = false;
+    }
+    platform::unload<media::Form_instrument>();
+    platform::unload<media::Form_bruitage>();
+    platform::unload<media::Form_traduction>();
+    platform::unload<players::Form_bulles>();
+    platform::unload<media::Form_image>();
+    platform::unload<players::Form_options>();
+    unloadScoreScreen();
+}
+
+void Form_piano::Label_aide_Click() { platform::openDocument(QStringLiteral("aide.chm")); }
+
+void Form_piano::enveloppe_Click()
+{
+    const QString language = form<players::Form_joueurs>().Label_langue.caption();
+    QString page;
+    if (language == QLatin1String("anglais"))
+        page = QStringLiteral("order.htm");
+    else if (language == QLatin1String("francais"))
+        page = QStringLiteral("bon_de_commande.htm");
+    else if (language == QLatin1String("espagnol"))
+        page = QStringLiteral("pedido.htm");
+    if (!page.isEmpty())
+        platform::openDocument(page);
+}
+
+void Form_piano::Label_propos_Click()
+{
+    form<Form_propos>().Command2.click();
+    form<Form_propos>().Show(1);
+}
+
+void Form_piano::unloadSessionScreens()
+{
+    for (platform::Form* f : platform::loadedForms()) {
+        if (f != this && f != platform::loaded<players::Form_joueurs>() &&
+            f != platform::loaded<players::Form_nouveau_joueur>())
+            platform::unload(*f);
+    }
+}
+
+void Form_piano::Label_changer_utilisateur_Click()
+{
+    // Nothing of this player's session may write into the next player's record.
+    unloadLevelChoiceAndGames();
+    platform::unload(*this);
+    auto& players = form<players::Form_joueurs>();
+    players.Text_password_test.setText(QString());
+    players.Show();
+}
+
+void Form_piano::Label_quitter_Click()
+{
+    platform::unload<players::Form_nouveau_joueur>();
+    platform::unload<players::Form_joueurs>();
+    // Quitting ends the program: no level-choice or game screen outlives the menu.
+    unloadLevelChoiceAndGames();
+    platform::unload(*this);
+    unloadSessionScreens();
+}
+
+void Form_piano::Label_web_Click()
+{
+    QString command;
+    if (!chemin_navigateur.isEmpty()) {
+        command = chemin_navigateur + QLatin1Char(' ') + QLatin1String(kMakerWebSite);
+    } else {
+        platform::msgBox(QStringLiteral("Le navigateur ne peut pas être trouvé. Veuillez le lancer depuis le menu Démarrer!"),
+                         48, QStringLiteral("Erreur!"));
+    }
+    if (!command.isEmpty())
+        platform::startProgram(command);
+}
+
+} // namespace shell

@@ -1,0 +1,186 @@
+#pragma once
+// Shared by the tests of the staff-to-keyboard game screen: a temporary folder as the current
+// directory (player database, language file), the test clock, recording sound engines, a log
+// of the note player's and the effect player's buttons, and a scripted random source.
+
+#include "games/common/piano_keys.h"
+#include "games/staff_keyboard/form_pp.h"
+#include "media/form_bruitage.h"
+#include "media/form_instrument.h"
+#include "platform/audio/effect_player.h"
+#include "platform/audio/note_synth.h"
+#include "platform/vb.h"
+#include "players/form_bulles.h"
+#include "players/form_options.h"
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <ostream>
+
+// Readable failure messages for texts and lists of texts.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+namespace pp_test {
+
+using games::staff_keyboard::Form_pp;
+using platform::str;
+
+// Random numbers handed out in order; 0 once the script is used up.
+class ScriptedRandom {
+public:
+    void install()
+    {
+        platform::setRandomSource([this] {
+            ++draws;
+            if (script.empty())
+                return 0.0;
+            const double x = script.front();
+            script.pop_front();
+            return x;
+        });
+    }
+    std::deque<double> script;
+    int draws = 0;
+};
+
+// Every press of a note player button and of the effect player's two actions, in order:
+// "C5_MD", "C5_MU", "pp 20" (the note to find, with Label_note), "faux", "stop".
+class SoundLog {
+public:
+    void attach()
+    {
+        for (int k = 1; k <= games::common::kKeyCount; ++k) {
+            wrap(games::common::noteOnButton(k), games::common::noteButtonStem(k) + QStringLiteral("_MD"));
+            wrap(games::common::noteOffButton(k), games::common::noteButtonStem(k) + QStringLiteral("_MU"));
+        }
+        auto& instrument = platform::form<media::Form_instrument>();
+        auto previous = instrument.Command_pp.onClick;
+        instrument.Command_pp.onClick = [this, previous] {
+            entries << QStringLiteral("pp ") + platform::form<Form_pp>().Label_note.caption();
+            if (previous)
+                previous();
+        };
+        auto& effects = platform::form<media::Form_bruitage>();
+        wrap(effects.Command_faux, QStringLiteral("faux"));
+        wrap(effects.Command_stop, QStringLiteral("stop"));
+    }
+    QStringList take()
+    {
+        QStringList out = entries;
+        entries.clear();
+        return out;
+    }
+    QStringList entries;
+
+private:
+    void wrap(platform::CommandButton& button, const QString& name)
+    {
+        auto previous = button.onClick;
+        button.onClick = [this, name, previous] {
+            entries << name;
+            if (previous)
+                previous();
+        };
+    }
+};
+
+class PpScreen : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        oldDir_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        QFile language(QStringLiteral("langue.tvo"));
+        ASSERT_TRUE(language.open(QIODevice::WriteOnly));
+        language.write("1\r\n");
+        language.close();
+        synthLog_ = platform::RecordingNoteSynth::installFactory();
+        effectLog_ = platform::RecordingEffectPlayer::installFactory();
+        random.install();
+        sounds.attach();
+        pp().Label_niveau.setCaption(QStringLiteral("1"));
+        pp().Label_choix_jeu.setCaption(QStringLiteral("1"));
+        setDuration(QStringLiteral("60"));
+        chooseStyle(6);
+    }
+
+    void TearDown() override
+    {
+        testing_support::unloadAll();
+        testing_support::processEvents();
+        platform::setNoteSynthFactory(nullptr);
+        platform::setEffectPlayerFactory(nullptr);
+        QDir::setCurrent(oldDir_);
+    }
+
+    static Form_pp& pp() { return platform::form<Form_pp>(); }
+
+    static void setDuration(const QString& seconds)
+    {
+        platform::form<players::Form_options>().Text_temps.setText(seconds);
+    }
+
+    // Ticks the one style (1 to 8) in the appearance dialog.
+    static void chooseStyle(int style)
+    {
+        auto& b = platform::form<players::Form_bulles>();
+        const std::array<platform::Image*, 8> images{&b.Image_ronde, &b.Image_smiley, &b.Image_blanche,
+                                                     &b.Image_noire, &b.Image_croche, &b.Image_bulle,
+                                                     &b.Image_foot,  &b.Image_basket};
+        for (size_t i = 0; i < images.size(); ++i)
+            images[i]->setBorderStyle(static_cast<int>(i) + 1 == style ? 1 : 0);
+    }
+
+    // "Jouer/Rejouer", then the three seconds of the countdown: the first note is shown.
+    void startGame()
+    {
+        pp().Label_jouer.userClick();
+        testing_support::advance(3000);
+    }
+
+    static void press(int key)
+    {
+        pp().touche(key).userMouseDown();
+        pp().touche(key).userMouseUp();
+    }
+
+    static int noteKey() { return static_cast<int>(platform::val(pp().Label_note.caption())); }
+    static int wrongKey() { return noteKey() == 1 ? 2 : 1; }
+
+    // The round's state in one line.
+    static QString state()
+    {
+        Form_pp& f = pp();
+        return QStringLiteral("debut=%1%2 temps=%3 score=%4 barS=%5 barT=%6 T1=%7 T2=%8 T3=%9 T4=%10 pause=%11 note=%12%13")
+            .arg(f.Label_debut.caption(), f.Label_debut.visible() ? QString() : QStringLiteral("(hidden)"),
+                 f.Label_temps.caption(), f.Label_score.caption(), str(f.Label_barre_score.width()),
+                 str(f.Label_barre_temps.width()))
+            .arg(int(f.Timer1.enabled()))
+            .arg(int(f.Timer2.enabled()))
+            .arg(int(f.Timer3.enabled()))
+            .arg(int(f.Timer4.enabled()))
+            .arg(f.Label_timer2.caption(), f.Label_note.caption(),
+                 f.Picture_note.visible() ? QString() : QStringLiteral("(hidden)"));
+    }
+
+    testing_support::ScreenTest screens;
+    ScriptedRandom random;
+    SoundLog sounds;
+
+private:
+    QTemporaryDir dir_;
+    QString oldDir_;
+    std::shared_ptr<platform::RecordingNoteSynth::Log> synthLog_;
+    std::shared_ptr<platform::RecordingEffectPlayer::Log> effectLog_;
+};
+
+} // namespace pp_test

@@ -1,0 +1,139 @@
+// A player database that cannot be used, or only read, and saves that fail.
+#include "players_fixture.h"
+
+#include "platform/vb.h"
+#include "players/form_options.h"
+#include "players/module2.h"
+#include "shell/form_resolution.h"
+
+#include <sys/stat.h>
+
+using platform::form;
+using platform::loaded;
+using players::Form_joueurs;
+using players::Form_nouveau_joueur;
+
+namespace {
+
+using DatabaseFailureTest = players_test::PlayersTest;
+
+TEST_F(DatabaseFailureTest, AFileThatIsNoPlayerDatabaseIsLeftAsItWasAndTheProgramStops)
+{
+    struct Case {
+        const char* what;
+        std::function<void(const QString&)> make;
+    };
+    const Case cases[] = {
+        {"not a database", [](const QString& p) { players_test::writeBytes(p, "Standard Jet DB\0\0 not ours"); }},
+        {"no table tastevolo", [](const QString& p) { players_test::execSql(p, "CREATE TABLE other (Nom TEXT)"); }},
+        {"a column missing",
+         [](const QString& p) {
+             players_test::execSql(p, "CREATE TABLE tastevolo (Nom TEXT, password TEXT, sons1 TEXT, sons2 TEXT, "
+                        "sons3 TEXT, sons4 TEXT, sons5 TEXT, sons6 TEXT, sons7 TEXT, sons8 TEXT, "
+                        "duree TEXT, imgnotes TEXT, pp TEXT, pp2 TEXT, pp3 TEXT, pn TEXT, nn TEXT)");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        restart();
+        QFile::remove(dbPath());
+        QFile::remove(path("langue.tvo"));
+        c.make(dbPath());
+        const QByteArray before = players_test::fileBytes(dbPath());
+        screens.messages.clear();
+        screens.programEnds = 0;
+
+        // The program starts as usual: the display check opens the player screen.
+        platform::dispatch([] { form<shell::Form_resolution>(); });
+        ASSERT_EQ(screens.messages.size(), 1);
+        EXPECT_TRUE(screens.messages[0].contains("JOUEURS.MDB"));
+        EXPECT_TRUE(screens.messages[0].contains(u"Tastevolo va s'arrêter")) << "in the language of the start";
+        if (Form_joueurs* f = loaded<Form_joueurs>()) {
+            EXPECT_FALSE(f->isVisible());
+        }
+        testing_support::processEvents();
+        EXPECT_TRUE(platform::loadedForms().empty());
+        EXPECT_EQ(screens.programEnds, 1);
+        EXPECT_EQ(players_test::fileBytes(dbPath()), before);
+        EXPECT_TRUE(notices.isEmpty());
+    }
+}
+
+TEST_F(DatabaseFailureTest, AMissingFileIsCreatedWithTheEmptyTable)
+{
+    Form_joueurs& f = playerScreen();
+    EXPECT_TRUE(screens.messages.isEmpty());
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.DBCombo1.listCount(), 0);
+    EXPECT_TRUE(QFile::exists(dbPath()));
+    EXPECT_TRUE(rows().isEmpty());
+}
+
+TEST_F(DatabaseFailureTest, AReadOnlyFileLetsThePlayerInAndReportsTheFailedSave)
+{
+    const auto anna = addPlayer("Anna", "Secret");
+    players_test::writeBytes(path("langue.tvo"), "2\r\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(dbPath()).constData(), 0444), 0);
+    const QByteArray before = players_test::fileBytes(dbPath());
+
+    Form_joueurs& f = playerScreen();
+    ASSERT_TRUE(screens.messages.isEmpty());
+    pick(f, "Anna");
+    f.Text_password_test.setText("Secret");
+    f.Label_jouer.userClick();
+    EXPECT_TRUE(notices.isEmpty());
+    EXPECT_EQ(form<Form_nouveau_joueur>().Data1.bookmark(), anna);
+
+    form<players::Form_options>().Option7.setValue(true);
+    form<players::Form_options>().Label_retour.userClick();
+    ASSERT_EQ(screens.messages.size(), 1);
+    EXPECT_TRUE(screens.messages[0].startsWith("The player's data was not saved."));
+    EXPECT_FALSE(form<players::Form_options>().isVisible()) << "the program goes on";
+    EXPECT_EQ(players_test::fileBytes(dbPath()), before);
+
+    // A new player cannot be made either: the dialog says so and stays open.
+    f.Command_nouveau.userClick();
+    Form_nouveau_joueur& fiche = form<Form_nouveau_joueur>();
+    fiche.Text_nom.setText("Bob");
+    fiche.Command_save.userClick();
+    EXPECT_EQ(screens.messages.size(), 2);
+    EXPECT_TRUE(fiche.isVisible());
+    EXPECT_EQ(loaded<Form_joueurs>(), nullptr);
+    fiche.Label_cancel.userClick();
+    EXPECT_EQ(loaded<Form_joueurs>()->DBCombo1.listCount(), 1);
+    EXPECT_EQ(players_test::fileBytes(dbPath()), before);
+    ::chmod(QFile::encodeName(dbPath()).constData(), 0644);
+}
+
+TEST_F(DatabaseFailureTest, ASaveWithNoPlayerChosenWritesNothingAndSaysSo)
+{
+    const auto anna = addPlayer("Anna");
+    const platform::PlayerRow before = rowOf(anna);
+    playerScreen();
+    Form_nouveau_joueur& fiche = form<Form_nouveau_joueur>();
+    fiche.Label_duree.setCaption("9");
+    players::enregistrer_bruitages();
+    ASSERT_EQ(screens.messages.size(), 1);
+    EXPECT_TRUE(screens.messages[0].startsWith(u"Les données du joueur n'ont pas été enregistrées."));
+    EXPECT_EQ(rowOf(anna), before);
+    EXPECT_EQ(rows().size(), 1);
+}
+
+TEST_F(DatabaseFailureTest, TwoProgramsOnOneFileSeeEachOthersPlayers)
+{
+    addPlayer("Anna");
+    Form_joueurs& f = playerScreen();
+    pick(f, "Anna");
+    f.Label_jouer.userClick();
+    // Another program adds a player and stores progress meanwhile.
+    addPlayer("Bob");
+    form<Form_nouveau_joueur>().Label_pp.setCaption("2");
+    form<Form_nouveau_joueur>().Command_UpdateRecord.setValue(true);
+    EXPECT_TRUE(screens.messages.isEmpty());
+    EXPECT_EQ(rows().size(), 2);
+    f.Command_nouveau.userClick();
+    form<Form_nouveau_joueur>().Label_cancel.userClick();
+    EXPECT_EQ(loaded<Form_joueurs>()->DBCombo1.listCount(), 2);
+}
+
+} // namespace
