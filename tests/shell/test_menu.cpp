@@ -1,0 +1,176 @@
+// The main menu: its pictures per language, the order pages, the taskbar, and a note player
+// that cannot start.
+#include <gtest/gtest.h>
+
+#include "media/form_image.h"
+#include "media/form_instrument.h"
+#include "media/form_traduction.h"
+#include "platform/audio/effect_player.h"
+#include "platform/audio/note_synth.h"
+#include "platform/forms.h"
+#include "platform/resources.h"
+#include "platform/shell.h"
+#include "platform/vb.h"
+#include "players/form_joueurs.h"
+#include "players/form_nouveau_joueur.h"
+#include "shell/form_piano.h"
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using platform::form;
+using platform::loaded;
+
+namespace {
+
+class MenuTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        old_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        platform::RecordingNoteSynth::installFactory();
+        platform::setEffectPlayerFactory([] { return std::make_unique<platform::RecordingEffectPlayer>(); });
+        platform::setOpenDocumentHook([this](const QString& f) { opened << f; });
+    }
+    void TearDown() override
+    {
+        testing_support::unloadAll();
+        testing_support::processEvents();
+        platform::setNoteSynthFactory(nullptr);
+        platform::setEffectPlayerFactory(nullptr);
+        platform::setOpenDocumentHook(nullptr);
+        QDir::setCurrent(old_);
+    }
+
+    // A new player, logged in with the language of the file (1, 2, 3).
+    shell::Form_piano* logIn(const char* languageDigit)
+    {
+        QFile f(QStringLiteral("langue.tvo"));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(languageDigit) + "\r\n");
+        f.close();
+        form<players::Form_joueurs>().Command_nouveau.userClick();
+        form<players::Form_nouveau_joueur>().Text_nom.setText(QStringLiteral("Léa"));
+        form<players::Form_nouveau_joueur>().Command_save.userClick();
+        testing_support::processEvents();
+        form<players::Form_joueurs>().DBCombo1.pick(0);
+        form<players::Form_joueurs>().Label_jouer.userClick();
+        return loaded<shell::Form_piano>();
+    }
+
+    testing_support::ScreenTest screens;
+    QTemporaryDir dir_;
+    QString old_;
+    QStringList opened;
+};
+
+TEST_F(MenuTest, GamePicturesAndOrderPageFollowTheLanguage)
+{
+    struct Case {
+        const char* digit;
+        bool english;
+        QString page;
+    };
+    const Case cases[] = {{"1", false, "bon_de_commande.htm"}, {"2", true, "order.htm"}, {"3", false, "pedido.htm"}};
+    const QPixmap frPp2 = platform::designPicture("Form_piano", "Image_pp2");
+    const QPixmap usPp2 = platform::designPicture("Form_piano", "Image_pp2us");
+    const QPixmap usPn = platform::designPicture("Form_piano", "Image_pnus");
+    ASSERT_FALSE(frPp2.isNull());
+    for (const Case& c : cases) {
+        auto* menu = logIn(c.digit);
+        ASSERT_NE(menu, nullptr) << c.digit;
+        EXPECT_EQ(menu->Image_pp2.picture().cacheKey(), (c.english ? usPp2 : frPp2).cacheKey()) << c.digit;
+        EXPECT_EQ(menu->Image_pn.picture().cacheKey() == usPn.cacheKey(), c.english) << c.digit;
+        EXPECT_EQ(menu->Image_pp.picture().cacheKey(),
+                  platform::designPicture("Form_piano", "Image_pp").cacheKey());
+        opened.clear();
+        menu->enveloppe.userClick();
+        EXPECT_EQ(opened, QStringList{c.page}) << c.digit;
+        testing_support::unloadAll();
+        testing_support::processEvents();
+    }
+}
+
+TEST_F(MenuTest, AnUnknownLanguageOpensNoOrderPage)
+{
+    auto* menu = logIn("1");
+    ASSERT_NE(menu, nullptr);
+    form<players::Form_joueurs>().Label_langue.setCaption(QStringLiteral("deutsch"));
+    menu->enveloppe.userClick();
+    EXPECT_TRUE(opened.isEmpty());
+    menu->Label_aide.userClick();
+    EXPECT_EQ(opened, QStringList{"aide.chm"});
+}
+
+TEST_F(MenuTest, TheEnvelopeLooksPressedWhileTheButtonIsDown)
+{
+    auto* menu = logIn("1");
+    ASSERT_NE(menu, nullptr);
+    const auto& store = form<media::Form_image>();
+    EXPECT_EQ(menu->enveloppe.picture().cacheKey(), store.enveloppenoir.picture().cacheKey());
+    menu->enveloppe.userMouseDown();
+    EXPECT_EQ(menu->enveloppe.picture().cacheKey(), store.enveloppe.picture().cacheKey());
+    menu->enveloppe.userMouseUp();
+    EXPECT_EQ(menu->enveloppe.picture().cacheKey(), store.enveloppenoir.picture().cacheKey());
+}
+
+TEST_F(MenuTest, TheTaskbarGoesOnlyOnADisplayExactly800Wide)
+{
+    for (int width : {800, 1024}) {
+        platform::setDisplaySizeOverride(QSize(width, 600));
+        auto* menu = logIn("1");
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(platform::taskbarHidden(), width == 800) << width;
+        EXPECT_EQ(menu->windowState(), width == 800 ? 2 : 0);
+        // What to restore is what was done: a display widened meanwhile changes nothing.
+        platform::setDisplaySizeOverride(QSize(1280, 1024));
+        menu->Label_changer_utilisateur.userClick();
+        EXPECT_FALSE(platform::taskbarHidden()) << width;
+        testing_support::unloadAll();
+        testing_support::processEvents();
+    }
+}
+
+TEST_F(MenuTest, WithoutABrowserTheWebButtonSaysSoAndStartsNothing)
+{
+    auto* menu = logIn("1");
+    ASSERT_NE(menu, nullptr);
+    QStringList started;
+    platform::setStartProgramHook([&](const QString& c) {
+        started << c;
+        return true;
+    });
+    menu->chemin_navigateur.clear();
+    menu->Label_web.userClick();
+    EXPECT_EQ(screens.messages,
+              QStringList{"Le navigateur ne peut pas être trouvé. Veuillez le lancer depuis le menu Démarrer!"});
+    EXPECT_TRUE(started.isEmpty());
+    menu->chemin_navigateur = QStringLiteral("/usr/bin/browser");
+    menu->Label_web.userClick();
+    EXPECT_EQ(started, QStringList{"/usr/bin/browser https://www.tastevolo.example/"});
+    platform::setStartProgramHook(nullptr);
+}
+
+TEST_F(MenuTest, AMissingPianoFileEndsTheProgramCleanly)
+{
+    // The real synthesizer, and no piano.sgt in the current directory.
+    platform::setNoteSynthFactory(nullptr);
+    ASSERT_FALSE(QFile::exists(QStringLiteral("piano.sgt")));
+    auto* menu = logIn("2");
+    ASSERT_NE(menu, nullptr) << "the menu's load goes to its end";
+    ASSERT_EQ(screens.messages.size(), 1);
+    EXPECT_EQ(screens.messages.first(), form<media::Form_traduction>().Label_directx.caption());
+    EXPECT_TRUE(screens.messages.first().startsWith("The sound could not be started"));
+    testing_support::processEvents();
+    EXPECT_EQ(loaded<shell::Form_piano>(), nullptr);
+    EXPECT_EQ(loaded<players::Form_joueurs>(), nullptr);
+    EXPECT_EQ(loaded<media::Form_instrument>(), nullptr);
+    EXPECT_TRUE(platform::loadedForms().empty());
+    EXPECT_GE(screens.programEnds, 1);
+}
+
+} // namespace
