@@ -10,7 +10,6 @@
 
 namespace platform {
 
-namespace {
 int vbButton(Qt::MouseButton b)
 {
     switch (b) {
@@ -20,6 +19,8 @@ int vbButton(Qt::MouseButton b)
     default: return 1;
     }
 }
+
+namespace {
 int vbShift(Qt::KeyboardModifiers m)
 {
     int s = 0;
@@ -176,6 +177,33 @@ void Control::userClick(int button)
 }
 
 void Control::styleChanged() {}
+
+void Control::reportMouse(QMouseEvent* e, bool down)
+{
+    const auto& handler = down ? onMouseDown : onMouseUp;
+    if (handler && takesInput())
+        dispatch([&] {
+            handler(vbButton(e->button()), vbShift(e->modifiers()), pixelsToTwips(e->position().x()),
+                    pixelsToTwips(e->position().y()));
+        });
+}
+
+void Control::applyPalette(bool textWidget)
+{
+    QPalette pal = self_->palette();
+    if (textWidget) {
+        pal.setColor(QPalette::Base, vbColor(backColor_));
+        pal.setColor(QPalette::Text, vbColor(foreColor_));
+    } else {
+        pal.setColor(QPalette::Window, vbColor(backColor_));
+        pal.setColor(QPalette::Button, vbColor(backColor_));
+        pal.setColor(QPalette::WindowText, vbColor(foreColor_));
+        pal.setColor(QPalette::ButtonText, vbColor(foreColor_));
+        self_->setBackgroundRole(QPalette::Window);
+        self_->setAutoFillBackground(true);
+    }
+    self_->setPalette(pal);
+}
 
 bool Control::handleMousePress(QMouseEvent* e)
 {
@@ -530,10 +558,7 @@ void TextBox::mouseReleaseEvent(QMouseEvent* e)
 
 void TextBox::styleChanged()
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, vbColor(backColor_));
-    pal.setColor(QPalette::Text, vbColor(foreColor_));
-    setPalette(pal);
+    applyPalette(true);
 }
 
 // --------------------------------------------------------------------------------- CheckBox
@@ -574,29 +599,18 @@ void CheckBox::nextCheckState()
 void CheckBox::mousePressEvent(QMouseEvent* e)
 {
     QCheckBox::mousePressEvent(e);
-    if (onMouseDown && takesInput())
-        dispatch([&] { onMouseDown(vbButton(e->button()), 0, pixelsToTwips(e->position().x()),
-                                   pixelsToTwips(e->position().y())); });
+    reportMouse(e, true);
 }
 
 void CheckBox::mouseReleaseEvent(QMouseEvent* e)
 {
     QCheckBox::mouseReleaseEvent(e);
-    if (onMouseUp && takesInput())
-        dispatch([&] { onMouseUp(vbButton(e->button()), 0, pixelsToTwips(e->position().x()),
-                                 pixelsToTwips(e->position().y())); });
+    reportMouse(e, false);
 }
 
 void CheckBox::styleChanged()
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, vbColor(backColor_));
-    pal.setColor(QPalette::Button, vbColor(backColor_));
-    pal.setColor(QPalette::WindowText, vbColor(foreColor_));
-    pal.setColor(QPalette::ButtonText, vbColor(foreColor_));
-    setPalette(pal);
-    setBackgroundRole(QPalette::Window);
-    setAutoFillBackground(true);
+    applyPalette(false);
 }
 
 // ----------------------------------------------------------------------------- OptionButton
@@ -620,18 +634,14 @@ void OptionButton::setValue(bool v)
 void OptionButton::mousePressEvent(QMouseEvent* e)
 {
     QRadioButton::mousePressEvent(e);
-    if (onMouseDown && takesInput())
-        dispatch([&] { onMouseDown(vbButton(e->button()), 0, pixelsToTwips(e->position().x()),
-                                   pixelsToTwips(e->position().y())); });
+    reportMouse(e, true);
 }
 
 void OptionButton::mouseReleaseEvent(QMouseEvent* e)
 {
     const bool inside = rect().contains(e->position().toPoint());
     QRadioButton::mouseReleaseEvent(e);
-    if (onMouseUp && takesInput())
-        dispatch([&] { onMouseUp(vbButton(e->button()), 0, pixelsToTwips(e->position().x()),
-                                 pixelsToTwips(e->position().y())); });
+    reportMouse(e, false);
     // A user's click selects the option and fires its click, also when it was selected.
     if (inside && e->button() == Qt::LeftButton && takesInput()) {
         setChecked(true);
@@ -641,14 +651,7 @@ void OptionButton::mouseReleaseEvent(QMouseEvent* e)
 
 void OptionButton::styleChanged()
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, vbColor(backColor_));
-    pal.setColor(QPalette::Button, vbColor(backColor_));
-    pal.setColor(QPalette::WindowText, vbColor(foreColor_));
-    pal.setColor(QPalette::ButtonText, vbColor(foreColor_));
-    setPalette(pal);
-    setBackgroundRole(QPalette::Window);
-    setAutoFillBackground(true);
+    applyPalette(false);
 }
 
 // ---------------------------------------------------------------------------------- ListBox
@@ -679,10 +682,7 @@ QString ListBox::text() const { return list(currentRow()); }
 
 void ListBox::styleChanged()
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, vbColor(backColor_));
-    pal.setColor(QPalette::Text, vbColor(foreColor_));
-    setPalette(pal);
+    applyPalette(true);
 }
 
 // --------------------------------------------------------------------------------- ComboBox
@@ -744,10 +744,7 @@ void ComboBox::setText(const QString& t)
 
 void ComboBox::styleChanged()
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, vbColor(backColor_));
-    pal.setColor(QPalette::Text, vbColor(foreColor_));
-    setPalette(pal);
+    applyPalette(true);
 }
 
 } // namespace platform

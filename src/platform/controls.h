@@ -16,6 +16,9 @@ namespace platform {
 
 class Form;
 
+// The mouse button as the handlers number it: 1 left, 2 right, 4 middle.
+int vbButton(Qt::MouseButton button);
+
 // Mouse pointers: 0 default, 1 arrow, 11 hourglass, 12 no drop, 99 custom (setMouseIcon).
 enum MousePointerCode { kPointerDefault = 0, kPointerArrow = 1, kPointerNoDrop = 12, kPointerCustom = 99 };
 
@@ -100,6 +103,10 @@ public:
 protected:
     void applyGeometry();
     virtual void styleChanged();
+    // Passes a Qt mouse press or release to the widget's own handler.
+    void reportMouse(QMouseEvent* e, bool down);
+    // Colours of a Qt widget: a text widget's base and text, or a button's background.
+    void applyPalette(bool textWidget);
     // What a user's click does once the button is released over the widget.
     virtual void activate() { click(); }
     // Hooks for the concrete widgets' Qt event handlers.

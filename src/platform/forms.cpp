@@ -34,16 +34,6 @@ std::function<void(Form&)>& modalHook()
     return hook;
 }
 
-int vbButton(Qt::MouseButton b)
-{
-    switch (b) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 1;
-    }
-}
-
 bool g_endPosted = false;
 
 void endProgramIfEmpty()

@@ -10,6 +10,7 @@
 #include "platform/vb.h"
 #include "players/form_joueurs.h"
 #include "players/form_nouveau_joueur.h"
+#include "players/dialog_look.h"
 #include "players/form_bulles.h"
 #include "players/form_options.h"
 #include "shell/browser.h"
@@ -90,12 +91,7 @@ Form_piano::Form_piano() : Form(QStringLiteral("Form_piano"))
 
 void Form_piano::Form_Load()
 {
-    centre();
-    {
-        media::ResPicture rp;
-        rp.setFileName(platform::programFile());
-        setPicture(rp.LoadResPicture("fond", "bleu"));
-    }
+    players::centrer_sur_fond_bleu(*this);
     form<media::Form_image>();
     auto& texts = form<media::Form_traduction>();
     Label_bienvenue.setCaption(texts.bienvenue.caption() + QLatin1Char(' ') +

@@ -1,8 +1,7 @@
 #include "shell/form_propos.h"
 
 #include "media/form_traduction.h"
-#include "media/res_picture.h"
-#include "platform/resources.h"
+#include "players/dialog_look.h"
 #include "shell/looks.h"
 
 namespace shell {
@@ -28,13 +27,7 @@ Form_propos::Form_propos() : Form(QStringLiteral("Form_propos"))
     Label_fermer.onClick = [this] { Label_fermer_Click(); };
 }
 
-void Form_propos::Form_Load()
-{
-    centre();
-    media::ResPicture rp;
-    rp.setFileName(platform::programFile());
-    setPicture(rp.LoadResPicture("fond", "bleu"));
-}
+void Form_propos::Form_Load() { players::centrer_sur_fond_bleu(*this); }
 
 void Form_propos::Command2_Click()
 {

@@ -1,0 +1,324 @@
+// The staff-to-keyboard game "pp" played from the program's start, in one process, through the
+// real screens: a new player logs in, opens the game from the main menu, plays level 1 with the
+// mouse until the score reaches 200, and finds the progress in the player database on disk and
+// level 2 unlocked on the level-choice screen.
+#include <gtest/gtest.h>
+
+#include "games/common/piano_keys.h"
+#include "games/common/round.h"
+#include "games/staff_keyboard/form_pp.h"
+#include "level_choice/form_choix_pp.h"
+#include "media/form_instrument.h"
+#include "media/form_traduction.h"
+#include "platform/audio/effect_player.h"
+#include "platform/audio/note_synth.h"
+#include "platform/forms.h"
+#include "platform/store/player_store.h"
+#include "platform/vb.h"
+#include "players/form_joueurs.h"
+#include "players/form_nouveau_joueur.h"
+#include "players/player_database.h"
+#include "shell/form_piano.h"
+#include "shell/form_resolution.h"
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <random>
+
+using games::staff_keyboard::Form_pp;
+using platform::form;
+using platform::loaded;
+using platform::NoteSynthCall;
+
+namespace {
+
+const QString kPlayer = QStringLiteral("Zoé");
+
+class PpRoad : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        oldDir_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        synthLog_ = platform::RecordingNoteSynth::installFactory();
+        effectLog_ = platform::RecordingEffectPlayer::installFactory();
+        // The same notes on every run: a seeded generator, read in [0, 1).
+        auto generator = std::make_shared<std::minstd_rand>(20240611u);
+        platform::setRandomSource([generator] {
+            return static_cast<double>((*generator)() - std::minstd_rand::min()) / std::minstd_rand::max();
+        });
+    }
+
+    void TearDown() override
+    {
+        testing_support::unloadAll();
+        testing_support::processEvents();
+        players::closePlayerDatabase();
+        platform::setNoteSynthFactory(nullptr);
+        platform::setEffectPlayerFactory(nullptr);
+        QDir::setCurrent(oldDir_);
+    }
+
+    static Form_pp& pp() { return form<Form_pp>(); }
+    static int score() { return static_cast<int>(platform::val(pp().Label_score.caption())); }
+    static int noteToFind() { return static_cast<int>(platform::val(pp().Label_note.caption())); }
+
+    // From the start to the game screen of "pp" at level 1, as the user gets there: the display
+    // check, a new player, the login, the main menu, the game's picture, level 1, "Suivant".
+    void playToTheGameScreen()
+    {
+        form<shell::Form_resolution>();
+        ASSERT_NE(loaded<players::Form_joueurs>(), nullptr) << messages();
+        ASSERT_EQ(form<players::Form_joueurs>().Command_nouveau.caption(), "Nouveau joueur");
+        form<players::Form_joueurs>().Command_nouveau.userClick();
+        auto& card = form<players::Form_nouveau_joueur>();
+        card.Text_nom.setText(kPlayer);
+        ASSERT_EQ(card.Command_save.caption(), "Valider");
+        card.Command_save.userClick();
+        testing_support::processEvents();
+        // The player screen comes back afresh, with the new player in its list.
+        ASSERT_NE(loaded<players::Form_joueurs>(), nullptr) << messages();
+        auto& players = form<players::Form_joueurs>();
+        ASSERT_EQ(players.DBCombo1.listCount(), 1) << messages();
+
+        players.DBCombo1.pick(0);
+        ASSERT_EQ(players.Label_jouer.caption(), "Suivant");
+        players.Label_jouer.userClick();
+        ASSERT_NE(loaded<shell::Form_piano>(), nullptr) << messages();
+        auto& menu = form<shell::Form_piano>();
+        ASSERT_TRUE(menu.isVisible());
+
+        menu.Image_pp.userClick();
+        ASSERT_NE(loaded<level_choice::Form_choix_pp>(), nullptr);
+        auto& choice = form<level_choice::Form_choix_pp>();
+        ASSERT_TRUE(choice.isVisible());
+        // A new player has reached level 1 only.
+        ASSERT_TRUE(choice.Label_niveau1.enabled());
+        ASSERT_FALSE(choice.Label_niveau2.enabled());
+        choice.Label_niveau1.userClick();
+        ASSERT_EQ(choice.selectedLevel(), 1);
+        ASSERT_EQ(choice.Label_jouer.caption(), "Suivant");
+        choice.Label_jouer.userClick();
+        ASSERT_NE(loaded<Form_pp>(), nullptr) << messages();
+        ASSERT_TRUE(pp().isVisible());
+        ASSERT_EQ(pp().Label_niveau.caption(), "1");
+        ASSERT_EQ(pp().Label_choix_jeu.caption(), "1");
+    }
+
+    // "Jouer/Rejouer", then the 3-2-1 countdown on the test clock: the first note is shown.
+    void startTheGame()
+    {
+        ASSERT_EQ(pp().Label_jouer.caption(), "Jouer/Rejouer");
+        pp().Label_jouer.userClick();
+        for (const char* shown : {"3", "2", "1"}) {
+            ASSERT_TRUE(pp().Label_debut.visible());
+            ASSERT_EQ(pp().Label_debut.caption(), shown);
+            ASSERT_FALSE(pp().Timer1.enabled()) << "no clock during the countdown";
+            testing_support::advance(1000);
+        }
+        ASSERT_FALSE(pp().Label_debut.visible());
+        ASSERT_TRUE(pp().Timer1.enabled());
+        ASSERT_TRUE(pp().Picture_note.visible());
+        ASSERT_EQ(pp().Label_score.caption(), "100");
+        ASSERT_EQ(pp().Label_temps.caption(), "60") << "a new player plays one-minute games";
+    }
+
+    // A click on a key of the game screen, pressed and released with the mouse.
+    static void clickKey(int key)
+    {
+        pp().touche(key).userMouseDown();
+        pp().touche(key).userMouseUp();
+    }
+
+    // The key of the note to find, clicked.
+    void clickTheRightKey() { clickKey(noteToFind()); }
+
+    // The second after a right answer, on the test clock: then the next note is drawn.
+    void waitOutThePause()
+    {
+        ASSERT_NE(pp().Label_timer2.caption(), "0") << "no pause is pending";
+        testing_support::advance(games::common::kPauseMs);
+        ASSERT_EQ(pp().Label_timer2.caption(), "0");
+        ASSERT_FALSE(pp().Timer2.enabled());
+        ASSERT_TRUE(pp().Picture_note.visible());
+    }
+
+    // The synthesizer's calls since the last look.
+    QList<NoteSynthCall> newSynthCalls()
+    {
+        QList<NoteSynthCall> calls = synthLog_->mid(synthSeen_);
+        synthSeen_ = synthLog_->size();
+        return calls;
+    }
+    QStringList newEffectCalls()
+    {
+        QStringList calls = platform::describe(effectLog_->mid(effectSeen_));
+        effectSeen_ = effectLog_->size();
+        return calls;
+    }
+
+    // How many effects the calls played.
+    static int effectsPlayed(const QStringList& calls)
+    {
+        return static_cast<int>(calls.filter(QRegularExpression(QStringLiteral("^play "))).size());
+    }
+
+    // The note-ons among the calls, as "<MIDI note> <duration in ms>".
+    static QStringList noteOns(const QList<NoteSynthCall>& calls)
+    {
+        QStringList out;
+        for (const NoteSynthCall& c : calls)
+            if (c.kind == NoteSynthCall::Kind::NoteOn)
+                out << QStringLiteral("%1 %2").arg(c.key).arg(c.durationMs);
+        return out;
+    }
+    static bool hasNoteOff(const QList<NoteSynthCall>& calls, int midi)
+    {
+        for (const NoteSynthCall& c : calls)
+            if (c.kind == NoteSynthCall::Kind::NoteOff && c.key == midi)
+                return true;
+        return false;
+    }
+    // How the note player sounds a key press and the note to find (Command_pp).
+    static QString keySound(int key)
+    {
+        return QStringLiteral("%1 %2").arg(games::common::midiNoteOfKey(key)).arg(media::dureeEnMs(media::kDureeTouche));
+    }
+    static QString noteToFindSound(int key)
+    {
+        return QStringLiteral("%1 %2").arg(games::common::midiNoteOfKey(key)).arg(media::dureeEnMs(media::kDureeNoteATrouver));
+    }
+
+    // The player's progress in "pp" as the file holds it, read on a connection of its own.
+    static QString progressOnDisk()
+    {
+        platform::PlayerStore store;
+        if (!store.open(QDir::current().filePath(QString::fromLatin1(platform::kPlayerDatabaseFile))))
+            return QStringLiteral("<cannot open: %1>").arg(store.error());
+        for (const platform::PlayerListEntry& entry : store.rows()) {
+            if (entry.name == kPlayer) {
+                const std::optional<platform::PlayerRow> row = store.read(entry.bookmark);
+                return row ? row->value(u"pp") : QStringLiteral("<no row>");
+            }
+        }
+        return QStringLiteral("<no player %1>").arg(kPlayer);
+    }
+
+    std::string messages() const { return screens.messages.join(QStringLiteral("; ")).toStdString(); }
+
+    testing_support::ScreenTest screens;
+
+private:
+    QTemporaryDir dir_;
+    QString oldDir_;
+    std::shared_ptr<platform::RecordingNoteSynth::Log> synthLog_;
+    std::shared_ptr<platform::RecordingEffectPlayer::Log> effectLog_;
+    qsizetype synthSeen_ = 0;
+    qsizetype effectSeen_ = 0;
+};
+
+TEST_F(PpRoad, LevelOnePassedWithTheMouseIsStoredAndUnlocksLevelTwo)
+{
+    ASSERT_NO_FATAL_FAILURE(playToTheGameScreen());
+    EXPECT_EQ(progressOnDisk(), "1");
+    newSynthCalls();
+
+    ASSERT_NO_FATAL_FAILURE(startTheGame());
+    EXPECT_EQ(noteOns(newSynthCalls()), QStringList{noteToFindSound(noteToFind())})
+        << "the first note is sounded once";
+
+    int answers = 0;
+    while (score() < games::common::kPassScore) {
+        ASSERT_LT(answers, 30) << "the score does not rise: " << pp().Label_score.caption().toStdString();
+        const int key = noteToFind();
+        ASSERT_GE(key, 1);
+        ASSERT_LE(key, games::common::kKeyCount);
+        const int before = score();
+        clickTheRightKey();
+        ++answers;
+        SCOPED_TRACE(QStringLiteral("answer %1, key %2").arg(answers).arg(key).toStdString());
+        EXPECT_EQ(score(), before + games::common::kAnswerPoints);
+        const QList<NoteSynthCall> pressed = newSynthCalls();
+        EXPECT_EQ(noteOns(pressed), QStringList{keySound(key)}) << "the key sounds its own note";
+        EXPECT_TRUE(hasNoteOff(pressed, games::common::midiNoteOfKey(key))) << "the release stops it";
+        if (score() >= games::common::kPassScore)
+            break;
+        ASSERT_NO_FATAL_FAILURE(waitOutThePause());
+        EXPECT_EQ(noteOns(newSynthCalls()), QStringList{noteToFindSound(noteToFind())})
+            << "the next note is sounded once";
+    }
+    // 100 at the start, 10 an answer, 1 a second of the clock: eleven answers make 200.
+    EXPECT_EQ(answers, 11);
+    EXPECT_EQ(pp().Label_score.caption(), "200");
+
+    // The level is passed: its text, the clock off, the note gone, "Suivant" on.
+    EXPECT_EQ(pp().Label_aide.caption(), form<media::Form_traduction>().Label_aide_suivant.caption());
+    EXPECT_EQ(pp().Label_aide.caption(),
+              QStringLiteral("Tu as obtenu plus de 200 points. Clique sur Suivant pour faire le niveau supérieur "
+                             "ou clique sur Jouer/Rejouer pour recommencer ce niveau."));
+    EXPECT_FALSE(pp().Timer1.enabled());
+    EXPECT_FALSE(pp().Timer2.enabled());
+    EXPECT_FALSE(pp().Picture_note.visible());
+    EXPECT_TRUE(pp().Label_suite.enabled());
+    EXPECT_EQ(pp().Label_barre_score.width(), games::common::kFullBar);
+
+    // The progress is in the player's row on disk, and the level-choice screen beneath has
+    // unlocked level 2, and level 2 only.
+    EXPECT_EQ(form<players::Form_nouveau_joueur>().Label_pp.caption(), "2");
+    EXPECT_EQ(progressOnDisk(), "2");
+    auto& choice = form<level_choice::Form_choix_pp>();
+    EXPECT_TRUE(choice.isVisible());
+    EXPECT_TRUE(choice.Label_niveau1.enabled());
+    EXPECT_TRUE(choice.Label_niveau2.enabled());
+    EXPECT_FALSE(choice.Label_niveau3.enabled());
+    EXPECT_EQ(choice.selectedLevel(), 1);
+
+    // Nothing more happens on the clock once the level is over.
+    testing_support::advance(5000);
+    EXPECT_EQ(pp().Label_score.caption(), "200");
+    EXPECT_EQ(noteOns(newSynthCalls()), QStringList());
+    EXPECT_TRUE(screens.messages.isEmpty()) << messages();
+}
+
+// A wrong key in the middle of the game: it sounds its note, costs 10 points, plays a sound
+// effect and arms no pause; the note to find stays and its key is still right.
+TEST_F(PpRoad, AWrongKeyCostsTenPointsAndPlaysAnEffect)
+{
+    ASSERT_NO_FATAL_FAILURE(playToTheGameScreen());
+    ASSERT_NO_FATAL_FAILURE(startTheGame());
+    clickTheRightKey();
+    ASSERT_NO_FATAL_FAILURE(waitOutThePause());
+    ASSERT_EQ(pp().Label_score.caption(), "109");
+    newSynthCalls();
+    newEffectCalls();
+
+    const int note = noteToFind();
+    const int wrong = note == games::common::kMiddleCKey ? note + 1 : games::common::kMiddleCKey;
+    clickKey(wrong);
+    EXPECT_EQ(pp().Label_score.caption(), "99");
+    EXPECT_EQ(noteOns(newSynthCalls()), QStringList{keySound(wrong)});
+    EXPECT_EQ(effectsPlayed(newEffectCalls()), 1);
+    EXPECT_EQ(pp().Label_timer2.caption(), "0");
+    EXPECT_EQ(noteToFind(), note);
+
+    // A second wrong key right away is judged too.
+    clickKey(wrong);
+    EXPECT_EQ(pp().Label_score.caption(), "89");
+    EXPECT_EQ(effectsPlayed(newEffectCalls()), 1);
+
+    clickTheRightKey();
+    EXPECT_EQ(pp().Label_score.caption(), "99");
+    const QStringList effects = newEffectCalls();
+    EXPECT_EQ(effectsPlayed(effects), 0);
+    EXPECT_TRUE(effects.contains(QStringLiteral("stop"))) << "a right answer silences the effect";
+    EXPECT_TRUE(pp().Timer1.enabled());
+    EXPECT_EQ(progressOnDisk(), "1");
+    EXPECT_TRUE(screens.messages.isEmpty()) << messages();
+}
+
+} // namespace
