@@ -44,7 +44,7 @@
     X(recommencer, "Recommencer", "Restart", "Volver a empezar") \
     X(choisir_utilisateur, "Tu dois choisir un nom d'utilisateur", "You must choose a user name", "Ud debe escoger un nombre") \
     X(passe_incorret, "Mot de passe incorrect", "Wrong password", "Contraseña incorrecta") \
-    X(Label_conception, "Conception et programmation : l'équipe Corvalent", "Design and programming: the Corvalent team", "Diseño y programación: el equipo Corvalent") \
+    X(Label_conception, "Conception et programmation : Corvalent", "Design and programming: Corvalent", "Diseño y programación: Corvalent") \
     X(Label_copyright, "© 2026 Corvalent. Tous droits réservés.", "© 2026 Corvalent. All rights reserved.", "© 2026 Corvalent. Todos los derechos reservados.") \
     X(Label_version, "Version 2.00", "Version 2.00", "Versión 2.00") \
     X(Label_aide_perdu_1joueur, "Tu n'as pas obtenu 200 points. Clique sur Jouer/Rejouer pour recommencer ou clique sur Retour pour faire un autre jeu.", "You do not obtain 200 points.  Click on Play/Replay to restart or click on Back to do another game.", "Ud no obtuvo 200 puntos. Haga clic sobre Juego/Rejuego para comenzar de nuevo o haga clic sobre Vuelta para hacer uno otro juego.") \

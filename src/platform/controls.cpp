@@ -6,6 +6,7 @@
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyleOptionButton>
 
 namespace platform {
@@ -522,9 +523,32 @@ TextBox::TextBox(Form* form, const QString& name, QWidget* container)
 
 void TextBox::setText(const QString& t) { QLineEdit::setText(t); }
 
+namespace {
+// Shows a chosen character for every character typed in a password box.
+class PasswordCharStyle : public QProxyStyle {
+public:
+    explicit PasswordCharStyle(QChar c) : c_(c) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* ret) const override
+    {
+        if (hint == QStyle::SH_LineEdit_PasswordCharacter)
+            return c_.unicode();
+        return QProxyStyle::styleHint(hint, option, widget, ret);
+    }
+
+private:
+    QChar c_;
+};
+} // namespace
+
 void TextBox::setPasswordChar(const QString& c)
 {
     setEchoMode(c.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
+    if (!c.isEmpty()) {
+        auto* style = new PasswordCharStyle(c.at(0));
+        style->setParent(this);
+        setStyle(style);
+    }
 }
 
 void TextBox::postText(const QString& t)

@@ -59,7 +59,8 @@ Form::Form(const QString& name) : QWidget(nullptr), name_(name)
 {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setWindowTitle(name);
+    // Screens without a caption of their own show the program's name in the desktop's lists.
+    setWindowTitle(QStringLiteral("Tastevolo"));
     setFocusPolicy(Qt::StrongFocus);
 }
 

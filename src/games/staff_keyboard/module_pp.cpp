@@ -161,6 +161,10 @@ void traiter_bonne_reponse_pp()
     }
 }
 
+// The effect of a wrong answer comes last: a message box it may show lets the clock run, and
+// nothing of this answer may be counted after the level has ended meanwhile.
+static void jouer_bruitage_erreur() { platform::form<media::Form_bruitage>().Command_faux.setValue(true); }
+
 void traiter_mauvaise_reponse_pp()
 {
     Form_pp& f = jeu();
@@ -178,16 +182,16 @@ void traiter_mauvaise_reponse_pp()
             // The high-score list takes the run's result once the score screen exists.
             return;
         }
-        platform::form<media::Form_bruitage>().Command_faux.setValue(true);
         common::ajouter(f.Label_score, -common::kAnswerPoints);
         if (!smiley)
             armer_pause_erreur();
+        jouer_bruitage_erreur();
         return;
     }
     if (f.Label_nom2.visible()) {
         if (seconds > 0) {
-            platform::form<media::Form_bruitage>().Command_faux.setValue(true);
             points_du_joueur(-common::kAnswerPoints);
+            jouer_bruitage_erreur();
             return;
         }
         f.Label_aide.setCaption(texts.Label_aide_fin_2joueurs.caption());
@@ -196,9 +200,9 @@ void traiter_mauvaise_reponse_pp()
         return;
     }
     if (seconds > 0 && val(f.Label_score.caption()) > 0) {
-        platform::form<media::Form_bruitage>().Command_faux.setValue(true);
         common::ajouter(f.Label_score, -common::kAnswerPoints);
         common::barre_mauvaise_reponse(f.Label_barre_score);
+        jouer_bruitage_erreur();
         return;
     }
     f.Label_aide.setCaption(texts.Label_aide_perdu_1joueur.caption());
