@@ -9,6 +9,7 @@
 #include "shell/form_piano.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QDir>
 #include <QTimer>
 
@@ -86,9 +87,12 @@ void Form_instrument::Form_Load()
     repertoire_courant = QDir::currentPath();
     QString erreur;
     if (!synth->start(repertoire_courant + QStringLiteral("/piano.sgt"), &erreur)) {
+        // What went wrong, for whoever looks at the terminal; the player sees the message box.
+        qWarning().noquote() << "Note player:" << erreur;
         echec_installation();
         return;
     }
+    qInfo().noquote() << "Note player:" << synth->settingsReport();
     performance_musique_ = std::move(synth);
     velocite_note = kVelocite;
 }
