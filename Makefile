@@ -31,11 +31,11 @@ test: build
 
 screenshots: build
 	@mkdir -p $(BUILD)/screenshots
-	$(HEADLESS) $(BUILD)/tastevolo_screenshots $(BUILD)/screenshots
+	$(HEADLESS) $(BUILD)/tools/screenshots/tastevolo_screenshots $(BUILD)/screenshots
 	$(HEADLESS) $(BUILD)/resources/tv_gen_pictures --contact-sheets $(BUILD)/resources/pictures $(BUILD)/screenshots
 
 bench: build
-	$(HEADLESS) $(BUILD)/tastevolo_bench
+	$(HEADLESS) $(BUILD)/bench/tastevolo_bench
 
 clean:
 	rm -rf $(BUILD)
