@@ -23,13 +23,6 @@ const std::vector<std::vector<int>> kStylesDuCode{
     {1, 3, 4, 5},
 };
 
-platform::CheckBox& interrupteur(media::Form_bruitage& f, int k)
-{
-    platform::CheckBox* const boxes[] = {&f.Check1, &f.Check2, &f.Check3, &f.Check4,
-                                         &f.Check5, &f.Check6, &f.Check7, &f.Check8};
-    return *boxes[k - 1];
-}
-
 void enregistrer_fiche()
 {
     form<Form_nouveau_joueur>().Command_UpdateRecord.setValue(true);
@@ -96,7 +89,7 @@ void charger_bruitages()
     Form_nouveau_joueur& fiche = form<Form_nouveau_joueur>();
     media::Form_bruitage& bruitage = form<media::Form_bruitage>();
     for (int k = 1; k <= 8; ++k)
-        interrupteur(bruitage, k).setValue(fiche.Label_sons(k).caption() == QLatin1String("1") ? 1 : 0);
+        bruitage.Check(k).setValue(fiche.Label_sons(k).caption() == QLatin1String("1") ? 1 : 0);
 }
 
 void enregistrer_bruitages()
@@ -104,7 +97,7 @@ void enregistrer_bruitages()
     Form_nouveau_joueur& fiche = form<Form_nouveau_joueur>();
     media::Form_bruitage& bruitage = form<media::Form_bruitage>();
     for (int k = 1; k <= 8; ++k)
-        fiche.Label_sons(k).setCaption(interrupteur(bruitage, k).value() == 1 ? QStringLiteral("1")
+        fiche.Label_sons(k).setCaption(bruitage.Check(k).value() == 1 ? QStringLiteral("1")
                                                                               : QStringLiteral("0"));
     enregistrer_fiche();
 }
