@@ -229,9 +229,13 @@ void Form::paintEvent(QPaintEvent*)
 
 void Form::closeEvent(QCloseEvent* event)
 {
-    // Closing the window from the desktop unloads the screen.
+    // A close from the desktop runs the screen's own close control when it has one.
     event->ignore();
-    if (loaded_)
+    if (!loaded_)
+        return;
+    if (onDesktopClose)
+        dispatch([this] { onDesktopClose(); });
+    else
         dispatch([this] { unload(*this); });
 }
 

@@ -79,6 +79,9 @@ public:
     std::function<void(int button, int shift, double x, double y)> onMouseDown;
     std::function<void(int button, int shift, double x, double y)> onMouseUp;
     std::function<void()> onClick;
+    // A close request from the desktop (window manager close button, Alt+F4, a taskbar's
+    // "Close"): each screen does what its own close control does.  Unset, the screen unloads.
+    std::function<void()> onDesktopClose;
 
     // Key input as the platform delivers it (also used by tests): previews on the screen,
     // then the focused control.  keyDown for an auto-repeating key comes again without keyUp.
