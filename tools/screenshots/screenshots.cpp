@@ -1,4 +1,5 @@
 #include "screenshots.h"
+#include "score_screenshot.h"
 
 #include "platform/forms.h"
 #include "platform/timer.h"
@@ -95,6 +96,7 @@ int writeAll(const QString& outDir)
         {"Form_choix_nn2.png", [] { return std::ref(level_choice::prepareScreenshot(6)); }},
         {"Form_bruitage.png", [] { return std::ref<platform::Form>(media::prepareBruitageScreenshot()); }},
         {"Form_pp_mid_round.png", [] { return std::ref(games::staff_keyboard::preparePpScreenshot()); }},
+        {"Form_score.png", [] { return std::ref(prepareScoreScreenshot()); }},
     };
     QTextStream out(stdout);
     int failures = 0;

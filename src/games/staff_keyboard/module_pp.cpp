@@ -10,6 +10,7 @@
 #include "media/res_picture.h"
 #include "players/form_bulles.h"
 #include "players/form_joueurs.h"
+#include "players/form_score.h"
 #include "platform/resources.h"
 #include "platform/vb.h"
 
@@ -161,6 +162,23 @@ void traiter_bonne_reponse_pp()
     }
 }
 
+void fin_partie_notee_pp()
+{
+    Form_pp& f = jeu();
+    // The game played, by its number: the menu may have started another game since.
+    const QString game = f.Label_choix_jeu.caption();
+    QString code;
+    if (game == QLatin1String("1"))
+        code = QStringLiteral("pp");
+    else if (game == QLatin1String("2"))
+        code = QStringLiteral("pp2");
+    else if (game == QLatin1String("3"))
+        code = QStringLiteral("pp3");
+    else
+        return;
+    players::entrer_score(code, f.Label_nom1.caption(), f.Label_score.caption());
+}
+
 // The effect of a wrong answer comes last: a message box it may show lets the clock run, and
 // nothing of this answer may be counted after the level has ended meanwhile.
 static void jouer_bruitage_erreur() { platform::form<media::Form_bruitage>().Command_faux.setValue(true); }
@@ -177,9 +195,9 @@ void traiter_mauvaise_reponse_pp()
     auto& texts = platform::form<media::Form_traduction>();
     const double seconds = val(f.Label_temps.caption());
     if (f.save_score.visible()) {
-        if (seconds == 0) {
+        if (seconds <= 0) {
             fin_de_partie();
-            // The high-score list takes the run's result once the score screen exists.
+            fin_partie_notee_pp();
             return;
         }
         common::ajouter(f.Label_score, -common::kAnswerPoints);
