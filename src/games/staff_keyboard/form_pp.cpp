@@ -387,17 +387,21 @@ void Form_pp::Label_temps_jeu_Click()
     platform::form<players::Form_options>().Show(1);
 }
 
-void Form_pp::Command_reussi_Click()
+QString Form_pp::code_jeu() const
 {
     const QString game = Label_choix_jeu.caption();
-    QString code;
     if (game == QLatin1String("1"))
-        code = QStringLiteral("pp");
-    else if (game == QLatin1String("2"))
-        code = QStringLiteral("pp2");
-    else if (game == QLatin1String("3"))
-        code = QStringLiteral("pp3");
-    common::enregistrer_niveau_reussi(code, Label_niveau.caption());
+        return QStringLiteral("pp");
+    if (game == QLatin1String("2"))
+        return QStringLiteral("pp2");
+    if (game == QLatin1String("3"))
+        return QStringLiteral("pp3");
+    return QString();
+}
+
+void Form_pp::Command_reussi_Click()
+{
+    common::enregistrer_niveau_reussi(code_jeu(), Label_niveau.caption());
 }
 
 // ------------------------------------------------------------------------------- the keys

@@ -107,6 +107,9 @@ public:
     // The note on the staff was drawn with its sad face (smiley style): a wrong answer shows it.
     bool note_triste = false;
 
+    // The code of the game played, by its number: "pp", "pp2", "pp3"; empty for another one.
+    QString code_jeu() const;
+
     // Key k (1 to 40) as a widget.
     platform::CommandButton& touche(int key);
     const std::array<platform::CommandButton*, common::kKeyCount>& touches() const { return keys_; }

@@ -142,17 +142,9 @@ void fin_partie_notee_pp()
 {
     Form_pp& f = jeu();
     // The game played, by its number: the menu may have started another game since.
-    const QString game = f.Label_choix_jeu.caption();
-    QString code;
-    if (game == QLatin1String("1"))
-        code = QStringLiteral("pp");
-    else if (game == QLatin1String("2"))
-        code = QStringLiteral("pp2");
-    else if (game == QLatin1String("3"))
-        code = QStringLiteral("pp3");
-    else
-        return;
-    players::entrer_score(code, f.Label_nom1.caption(), f.Label_score.caption());
+    const QString code = f.code_jeu();
+    if (!code.isEmpty())
+        players::entrer_score(code, f.Label_nom1.caption(), f.Label_score.caption());
 }
 
 void traiter_mauvaise_reponse_pp()
