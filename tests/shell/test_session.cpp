@@ -215,6 +215,13 @@ TEST_F(SessionTest, EveryScreenClosedFromTheDesktopDoesWhatItsOwnCloseControlDoe
         list.sort();
         return list;
     };
+    // The program ended, its language file written by the player screen's unload.
+    auto programEndedIn = [this](const char* languageDigit) {
+        return [this, languageDigit] {
+            EXPECT_EQ(players_test::fileBytes(path("langue.tvo")), QByteArray(languageDigit) + "\r\n");
+            EXPECT_GE(screens.programEnds, 1);
+        };
+    };
     // A modal screen is closed from inside its show.
     auto closeWhenShown = [this](const QString& name, std::function<void(platform::Form&)> before = {}) {
         onModal = [name, before](platform::Form& f) {
@@ -223,6 +230,17 @@ TEST_F(SessionTest, EveryScreenClosedFromTheDesktopDoesWhatItsOwnCloseControlDoe
             if (before)
                 before(f);
             f.close();
+        };
+    };
+
+    // A settings dialog of the session, shown modal; a choice is made in it, then it is closed.
+    auto settingsDialog = [this, closeWhenShown](const char* name,
+                                                 std::function<platform::Form*()> loadDialog,
+                                                 std::function<void()> choose) {
+        return [this, closeWhenShown, name, loadDialog, choose] {
+            this->session();
+            closeWhenShown(name, [choose](platform::Form&) { choose(); });
+            loadDialog()->Show(1);
         };
     };
 
@@ -243,10 +261,7 @@ TEST_F(SessionTest, EveryScreenClosedFromTheDesktopDoesWhatItsOwnCloseControlDoe
              loaded<Form_joueurs>()->close();
          },
          {},
-         [this] {
-             EXPECT_EQ(players_test::fileBytes(path("langue.tvo")), QByteArray("2\r\n"));
-             EXPECT_GE(screens.programEnds, 1);
-         }},
+         programEndedIn("2")},
         {"Form_nouveau_joueur: as Annuler",
          [this] {
              playerScreen().Command_nouveau.userClick();
@@ -273,10 +288,7 @@ TEST_F(SessionTest, EveryScreenClosedFromTheDesktopDoesWhatItsOwnCloseControlDoe
              loaded<Form_piano>()->close();
          },
          {},
-         [this] {
-             EXPECT_EQ(players_test::fileBytes(path("langue.tvo")), QByteArray("1\r\n"));
-             EXPECT_GE(screens.programEnds, 1);
-         }},
+         programEndedIn("1")},
         {"Form_choix_pp: as Retour",
          [this] {
              this->session();
@@ -293,13 +305,9 @@ TEST_F(SessionTest, EveryScreenClosedFromTheDesktopDoesWhatItsOwnCloseControlDoe
          plus(session, {"Form_bruitage", "Form_bulles", "Form_choix_pp", "Form_options"}),
          [this] { EXPECT_TRUE(shown(loaded<level_choice::Form_choix_pp>())); }},
         {"Form_options: as its close, the duration kept and stored",
-         [this, closeWhenShown] {
-             this->session();
-             closeWhenShown("Form_options", [](platform::Form&) {
-                 form<players::Form_options>().option(7).userClick();
-             });
-             form<players::Form_options>().Show(1);
-         },
+         settingsDialog(
+             "Form_options", [] { return &form<players::Form_options>(); },
+             [] { form<players::Form_options>().option(7).userClick(); }),
          plus(session, {"Form_options"}),
          [this] {
              EXPECT_FALSE(shown(loaded<players::Form_options>()));
@@ -308,28 +316,25 @@ TEST_F(SessionTest, EveryScreenClosedFromTheDesktopDoesWhatItsOwnCloseControlDoe
              EXPECT_EQ(rowOf(anna_).value(u"duree"), "7");
          }},
         {"Form_bulles: as its close, the appearance stored",
-         [this, closeWhenShown] {
-             this->session();
-             closeWhenShown("Form_bulles", [](platform::Form&) {
+         settingsDialog(
+             "Form_bulles", [] { return &form<players::Form_bulles>(); },
+             [] {
                  form<players::Form_bulles>().Image_bulle.userClick();  // off
                  form<players::Form_bulles>().Image_foot.userClick();
-             });
-             form<players::Form_bulles>().Show(1);
-         },
+             }),
          plus(session, {"Form_bulles"}),
          [this] {
              EXPECT_FALSE(shown(loaded<players::Form_bulles>()));
              EXPECT_EQ(rowOf(anna_).value(u"imgnotes"), "7");
          }},
         {"Form_bruitage: as its close, the switches stored",
-         [this, closeWhenShown] {
-             this->session();
-             closeWhenShown("Form_bruitage", [](platform::Form&) {
-                 form<media::Form_bruitage>().Check3.userClick();  // off
-             });
-             players::charger_bruitages();
-             form<media::Form_bruitage>().Show(1);
-         },
+         settingsDialog(
+             "Form_bruitage",
+             [] {
+                 players::charger_bruitages();
+                 return &form<media::Form_bruitage>();
+             },
+             [] { form<media::Form_bruitage>().Check3.userClick(); }),  // off
          plus(session, {"Form_bruitage"}),
          [this] {
              EXPECT_FALSE(shown(loaded<media::Form_bruitage>()));
