@@ -271,7 +271,10 @@ bool FluidNoteSynth::start(const QString& soundFontPath, QString* error)
     const NoteOutputSettings& out = outputSettings;
     if (fluid_settings_setnum(d_->settings, "synth.sample-rate", out.sampleRate) != FLUID_OK
         || fluid_settings_setint(d_->settings, "audio.period-size", out.periodFrames) != FLUID_OK
-        || fluid_settings_setint(d_->settings, "audio.periods", out.periods) != FLUID_OK)
+        || fluid_settings_setint(d_->settings, "audio.periods", out.periods) != FLUID_OK
+        // Only the samples of the instruments in use are held in memory (the piano, loaded with
+        // the SoundFont since the melodic channels start on it), not the whole General MIDI set.
+        || fluid_settings_setint(d_->settings, "synth.dynamic-sample-loading", 1) != FLUID_OK)
         return fail(QStringLiteral("the synthesizer refused the output settings"));
 
     d_->synth = new_fluid_synth(d_->settings);
