@@ -1,4 +1,4 @@
-#include "score_screenshot.h"
+#include "screenshots/score_shot.h"
 
 #include "platform/resources.h"
 #include "players/form_options.h"
@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-namespace screenshots {
+namespace shots {
 
 platform::Form& prepareScoreScreenshot()
 {
@@ -39,4 +39,4 @@ platform::Form& prepareScoreScreenshot()
     return shown;
 }
 
-} // namespace screenshots
+} // namespace shots
