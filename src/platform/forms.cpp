@@ -142,6 +142,9 @@ void Form::Show(int style)
 {
     if (!loaded_)
         return;
+    // Shown anew, the screen can lose the keyboard again (the window system may not activate a
+    // screen that it still counts as the active one).
+    keyboardLossReported_ = false;
     if (style != 1) {
         if (windowState_ == 2)
             QWidget::showFullScreen();
@@ -175,6 +178,8 @@ void Form::Show(int style)
 
 void Form::Hide()
 {
+    if (isActiveWindow())
+        reportKeyboardLoss();
     QWidget::hide();
     if (modalLoop_) {
         modalLoop_->quit();
@@ -273,6 +278,26 @@ void Form::showEvent(QShowEvent* event)
     }
 }
 
+bool Form::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        keyboardLossReported_ = false;
+    else if (event->type() == QEvent::WindowDeactivate)
+        reportKeyboardLoss();
+    return QWidget::event(event);
+}
+
+void Form::reportKeyboardLoss()
+{
+    // Hiding or unloading the active screen reports the loss at once; the window system's
+    // deactivation that may follow is then the same loss.
+    if (keyboardLossReported_)
+        return;
+    keyboardLossReported_ = true;
+    if (loaded_ && onDeactivate)
+        dispatch([this] { onDeactivate(); });
+}
+
 bool Form::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == filteredWindow_ &&
@@ -321,6 +346,8 @@ void unload(Form& form)
     if (std::find(r.begin(), r.end(), f) == r.end())
         return;
     r.erase(std::remove(r.begin(), r.end(), f), r.end());
+    if (f->isActiveWindow())
+        f->reportKeyboardLoss();
     dispatch([f] { f->Form_Unload(); });
     f->markUnloaded();
     if (f->clearSlot)

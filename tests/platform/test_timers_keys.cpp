@@ -84,6 +84,9 @@ TEST(KeyCodes, QtKeysMapToTheProgramsCodes)
         {Qt::Key_G, Qt::NoModifier, 71},     {Qt::Key_Left, Qt::NoModifier, 37},
         {Qt::Key_F1, Qt::NoModifier, 112},   {Qt::Key_Return, Qt::NoModifier, 13},
         {Qt::Key_Enter, Qt::KeypadModifier, 13}, {Qt::Key_Eacute, Qt::NoModifier, 0},
+        // The keypad with Num Lock off: navigation keys, not digits.
+        {Qt::Key_Insert, Qt::KeypadModifier, 45}, {Qt::Key_Down, Qt::KeypadModifier, 40},
+        {Qt::Key_PageDown, Qt::KeypadModifier, 34}, {Qt::Key_3, Qt::KeypadModifier | Qt::ShiftModifier, 99},
     };
     for (const Case& c : cases) {
         QKeyEvent e(QEvent::KeyPress, c.key, c.mods);

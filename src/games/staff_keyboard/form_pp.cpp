@@ -82,8 +82,6 @@ Form_pp::Form_pp() : Form(QStringLiteral("Form_pp"))
 {
     setClientSize(12000, 9000);
     setCaption(QStringLiteral("Tastevolo"));
-    // Key presses reach the screen before its widgets (computer-keyboard play).
-    setKeyPreview(true);
 
     // The row of buttons.
     designButton(Label_jouer, 120, 1695, QStringLiteral("Jouer/Rejouer"));
@@ -183,20 +181,13 @@ Form_pp::Form_pp() : Form(QStringLiteral("Form_pp"))
     common::bindPianoMouse(
         keys_, [this] { return Picture_bleu.visible(); }, [this](int k) { enfoncer_touche(k); },
         [this](int k) { relacher_touche(k); });
-    Picture_bleu.place(5850, 8070, 255, 255);
-    Picture_bleu.setBackColor(kGreen);
-    Picture_rouge.place(5850, 8400, 255, 255);
-    Picture_rouge.setBackColor(kYellow);
-    for (platform::PictureBox* cursor : {&Picture_bleu, &Picture_rouge}) {
-        cursor->setBorderStyle(1);
-        cursor->setVisible(false);
-        cursor->zOrder(0);
-    }
+    curseurs.attach(*this);
 
     // State holders.
     designHolder(Label_keydown1, 120, QStringLiteral("1"));
     designHolder(Label_keydown2, 480, QStringLiteral("1"));
     designHolder(Label_focus, 840, QStringLiteral("focus"));
+    designHolder(Label_focus2, 3720, QStringLiteral("focus2"));
     designHolder(Label_choix_jeu, 1200, QStringLiteral("choix jeu"));
     designHolder(nb_note, 1560, QStringLiteral("nb_note"));
     designHolder(Label_note, 1920, QStringLiteral("0"));
