@@ -289,6 +289,8 @@ bool Form::event(QEvent* event)
 
 void Form::reportKeyboardLoss()
 {
+    // The releases of the keys held now go elsewhere.
+    heldKeyCodes_.clear();
     // Hiding or unloading the active screen reports the loss at once; the window system's
     // deactivation that may follow is then the same loss.
     if (keyboardLossReported_)
@@ -306,10 +308,24 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
         Control* target = nullptr;
         if (QWidget* fw = QApplication::focusWidget(); fw && fw->window() == this)
             target = dynamic_cast<Control*>(fw);
+        // A key keeps the code of its press until its release, whatever happens to the
+        // modifiers meanwhile: the keypad's 0 released after Num Lock changed (or with Shift
+        // down) would otherwise come up as Insert, and its release would be lost.
+        int code = keyCodeOf(ke);
+        const quint32 scan = ke->nativeScanCode();
+        const auto held = scan != 0 ? heldKeyCodes_.find(scan) : heldKeyCodes_.end();
         if (event->type() == QEvent::KeyPress) {
-            deliverKeyDown(keyCodeOf(ke), shiftStateOf(ke), target);
+            if (held != heldKeyCodes_.end() && ke->isAutoRepeat())
+                code = held->second;
+            else if (scan != 0)
+                heldKeyCodes_[scan] = code;
+            deliverKeyDown(code, shiftStateOf(ke), target);
         } else if (!ke->isAutoRepeat()) {
-            deliverKeyUp(keyCodeOf(ke), shiftStateOf(ke), target);
+            if (held != heldKeyCodes_.end()) {
+                code = held->second;
+                heldKeyCodes_.erase(held);
+            }
+            deliverKeyUp(code, shiftStateOf(ke), target);
         }
     }
     return QWidget::eventFilter(watched, event);

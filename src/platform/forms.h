@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
 #include <vector>
 
 class QEventLoop;
@@ -121,6 +122,8 @@ private:
     bool keyPreview_ = false;
     // The loss of the keyboard was reported and the screen has not been activated or shown since.
     bool keyboardLossReported_ = false;
+    // The code each key held down was pressed with, by the key's native scan code.
+    std::map<quint32, int> heldKeyCodes_;
     double leftTwips_ = 0;
     double topTwips_ = 0;
     QEventLoop* modalLoop_ = nullptr;
