@@ -1,9 +1,29 @@
 #include "level_choice/name_keyboard_choice.h"
 
+#include "games/name_keyboard/form_nn.h"
+#include "games/name_keyboard/module_nn.h"
+#include "platform/vb.h"
+#include "players/form_options.h"
+#include "players/module2.h"
+
 namespace level_choice {
 
-NameKeyboardChoice::NameKeyboardChoice(const QString& formName, const GameLevels& game)
-    : PlayersLevelChoice(formName, game)
+namespace {
+
+using games::name_keyboard::Form_nn;
+
+// Closes a game screen still open from an earlier launch by its own way back, which closes
+// the MIDI input first.
+void closeGameScreen()
+{
+    if (Form_nn* nn = platform::loaded<Form_nn>())
+        nn->Label_retour_Click();
+}
+
+} // namespace
+
+NameKeyboardChoice::NameKeyboardChoice(const QString& formName, const GameLevels& game, const QString& gameNumber)
+    : PlayersLevelChoice(formName, game), gameNumber_(gameNumber)
 {
     Frame1.place(720, 3240, 7860, 855);
     Frame2.place(8640, 3240, 2625, 855);
@@ -12,6 +32,53 @@ NameKeyboardChoice::NameKeyboardChoice(const QString& formName, const GameLevels
     const double lefts[] = {120, 2040, 3960, 5880};
     for (int level = 1; level <= levelCount(); ++level)
         levelEntry(level).place(lefts[level - 1], 240, level == 2 ? 1875 : 1845, 495);
+}
+
+void NameKeyboardChoice::launch(int level)
+{
+    // Every launch starts on a freshly loaded game screen: no input mode, player layout or
+    // key hints of an earlier launch survive.
+    closeGameScreen();
+    try {
+        handOver(level);
+    } catch (...) {
+        // A game screen that could not be set up is not left behind half-built.
+        platform::dispatch(closeGameScreen);
+        throw;
+    }
+}
+
+void NameKeyboardChoice::handOver(int level)
+{
+    // The first touch loads the game screen; its load runs before the level lands.
+    Form_nn& nn = platform::form<Form_nn>();
+    nn.Label_niveau.setCaption(platform::str(level));
+    platform::form<players::Form_options>().Label_jeu.setCaption(game().code);
+    nn.Metronome_stop.setPicture(storedMetronome(game().colour));
+    nn.setPicture(loadResourcePicture(QStringLiteral("fond"), game().colour));
+    nn.Label_choix_jeu.setCaption(gameNumber_);
+    nn.Show();
+    if (Option4.value()) {
+        nn.Picture_bleu.setVisible(true);
+        games::name_keyboard::bloquer_souris_touches_nn();
+    }
+    if (Option5.value()) {
+        nn.Label_port.setVisible(true);
+        nn.List1.setVisible(true);
+        nn.Command_start.setVisible(true);
+    }
+    nn.Label_nom1.setCaption(Text_nom1.text());
+    nn.Label_nom2.setCaption(Text_nom2.text());
+    if (Option2.value()) {
+        for (platform::Label* shown : {&nn.Label_nom1, &nn.Label_nom2, &nn.Label_score1, &nn.Label_score2})
+            shown->setVisible(true);
+        for (platform::Label* hidden : {&nn.Label_barre_score, &nn.Label_rouge_score, &nn.Label_sc, &nn.Label_score})
+            hidden->setVisible(false);
+        nn.Picture_rouge.setVisible(true);
+    }
+    players::charger_bruitages();
+    players::charger_duree();
+    games::name_keyboard::colorer_touches_niveau_nn();
 }
 
 } // namespace level_choice

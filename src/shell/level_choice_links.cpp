@@ -1,5 +1,6 @@
 #include "shell/level_choice_links.h"
 
+#include "games/name_keyboard/form_nn.h"
 #include "games/staff_keyboard/form_pp.h"
 #include "level_choice/form_choix_nn.h"
 #include "level_choice/form_choix_nn2.h"
@@ -26,6 +27,9 @@ void unloadLevelChoiceAndGames()
     if (auto* pp = platform::loaded<games::staff_keyboard::Form_pp>())
         pp->Label_retour.click();
     platform::unload<games::staff_keyboard::Form_pp>();
+    if (auto* nn = platform::loaded<games::name_keyboard::Form_nn>())
+        nn->Label_retour.click();
+    platform::unload<games::name_keyboard::Form_nn>();
     platform::unload<level_choice::Form_choix_pp>();
     platform::unload<level_choice::Form_choix_pp2>();
     platform::unload<level_choice::Form_choix_pp3>();

@@ -1,5 +1,7 @@
 #include "screenshots.h"
 
+#include "nn_screenshot.h"
+
 #include "platform/forms.h"
 #include "platform/timer.h"
 #include "platform/vb.h"
@@ -95,6 +97,10 @@ int writeAll(const QString& outDir)
         {"Form_choix_nn2.png", [] { return std::ref(level_choice::prepareScreenshot(6)); }},
         {"Form_bruitage.png", [] { return std::ref<platform::Form>(media::prepareBruitageScreenshot()); }},
         {"Form_pp_mid_round.png", [] { return std::ref(games::staff_keyboard::preparePpScreenshot()); }},
+        {"Form_nn_nn_one_player.png", [menu]() -> platform::Form& { menu(); return prepareNnScreenshot("nn", false); }},
+        {"Form_nn_nn_two_players.png", [menu]() -> platform::Form& { menu(); return prepareNnScreenshot("nn", true); }},
+        {"Form_nn_nn2_one_player.png", [menu]() -> platform::Form& { menu(); return prepareNnScreenshot("nn2", false); }},
+        {"Form_nn_nn2_two_players.png", [menu]() -> platform::Form& { menu(); return prepareNnScreenshot("nn2", true); }},
     };
     QTextStream out(stdout);
     int failures = 0;
