@@ -36,7 +36,7 @@ constexpr double kOutside = 12960;
 // screen for one player; right of the names and scores (which end at 3825) and left of the
 // metronome (from 9960) for two.
 constexpr double kNameTop = 1320, kNameHeight = 1815;
-constexpr double kNameLeft = 1973, kNameWidth = 8055;
+constexpr double kNameLeft = 2100, kNameWidth = 7800;
 constexpr double kNameLeftTwoPlayers = 3945, kNameWidthTwoPlayers = 5895;
 constexpr double kNamePoints = 72;
 
