@@ -1,5 +1,6 @@
 #include "level_choice/name_keyboard_choice.h"
 
+#include "games/common/launch.h"
 #include "games/name_keyboard/form_nn.h"
 #include "games/name_keyboard/module_nn.h"
 #include "platform/vb.h"
@@ -8,19 +9,7 @@
 
 namespace level_choice {
 
-namespace {
-
 using games::name_keyboard::Form_nn;
-
-// Closes a game screen still open from an earlier launch by its own way back, which closes
-// the MIDI input first.
-void closeGameScreen()
-{
-    if (Form_nn* nn = platform::loaded<Form_nn>())
-        nn->Label_retour_Click();
-}
-
-} // namespace
 
 NameKeyboardChoice::NameKeyboardChoice(const QString& formName, const GameLevels& game, const QString& gameNumber)
     : PlayersLevelChoice(formName, game), gameNumber_(gameNumber)
@@ -37,15 +26,8 @@ NameKeyboardChoice::NameKeyboardChoice(const QString& formName, const GameLevels
 void NameKeyboardChoice::launch(int level)
 {
     // Every launch starts on a freshly loaded game screen: no input mode, player layout or
-    // key hints of an earlier launch survive.
-    closeGameScreen();
-    try {
-        handOver(level);
-    } catch (...) {
-        // A game screen that could not be set up is not left behind half-built.
-        platform::dispatch(closeGameScreen);
-        throw;
-    }
+    // key hints of an earlier launch survive, and none is left half-built.
+    games::common::lancer_ecran_neuf<Form_nn>([this, level] { handOver(level); });
 }
 
 void NameKeyboardChoice::handOver(int level)

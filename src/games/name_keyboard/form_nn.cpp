@@ -1,5 +1,6 @@
 #include "games/name_keyboard/form_nn.h"
 
+#include "games/common/progress.h"
 #include "games/name_keyboard/module_nn.h"
 #include "games/name_keyboard/questions.h"
 #include "media/form_bruitage.h"
@@ -261,8 +262,8 @@ platform::CommandButton& Form_nn::touche(int key)
 common::RoundWidgets Form_nn::manche()
 {
     return {Label_temps,  Label_score, Label_barre_score, Label_barre_temps, Label_debut,
-            Label_timer2, Label_aide,  Label_suite,       Label_nom2,        save_score,
-            Metronome_stop, Timer1,    Timer2,            Timer4};
+            Label_timer2, Label_aide,  Label_suite,       save_score,        Metronome_stop,
+            Timer1,       Timer2,      Timer4,            &Label_nom2};
 }
 
 void Form_nn::ajuster_nom_note()
@@ -286,10 +287,6 @@ void Form_nn::ajuster_nom_note()
 void Form_nn::Label_jouer_Click()
 {
     Label_nom_note.setVisible(false);
-    // The round before ends first: no press is judged during the countdown against the
-    // hidden question, and no pause of the round before runs on into the new one.
-    Timer1.setEnabled(false);
-    Timer2.setEnabled(false);
     common::commencer_compte_a_rebours(manche());
     Label_score1.setCaption(QStringLiteral("0"));
     Label_score2.setCaption(QStringLiteral("0"));
@@ -306,7 +303,7 @@ void Form_nn::Timer4_Timer()
 
 void Form_nn::poser_question()
 {
-    switch (niveau_du_texte(Label_niveau.caption()).value_or(0)) {
+    switch (common::niveau_du_texte(Label_niveau.caption(), kLastLevel).value_or(0)) {
     case 1: Command_niveau1.setValue(true); break;
     case 2: Command_niveau2.setValue(true); break;
     case 3: Command_niveau3.setValue(true); break;
@@ -349,21 +346,14 @@ void Form_nn::Label_stop_Click()
 {
     Label_score.setCaption(str(common::kStartScore));
     Label_temps.setCaption(QStringLiteral("0"));
-    Timer1.setEnabled(false);
     // Neither the pending next question nor the countdown may start the clock again.
-    Timer2.setEnabled(false);
-    Timer4.setEnabled(false);
-    Label_debut.setVisible(false);
+    common::arreter_manche(manche());
 }
 
 void Form_nn::Label_suite_Click()
 {
-    // One level per pass: "Suivant" is offered again only when this level is passed.
-    Label_suite.setEnabled(false);
-    const std::optional<int> level = niveau_du_texte(Label_niveau.caption());
-    if (!level || *level >= kLastLevel)
+    if (!common::niveau_suivant(manche(), Label_niveau, kLastLevel))
         return;
-    Label_niveau.setCaption(str(*level + 1));
     Label_jouer_Click();
     colorer_touches_niveau_nn();
 }
@@ -388,7 +378,11 @@ void Form_nn::Label_temps_jeu_Click()
 
 void Form_nn::Command_reussi_Click()
 {
-    enregistrer_progression_nn();
+    const QString game = Label_choix_jeu.caption();
+    if (game == QLatin1String("1"))
+        common::enregistrer_niveau_reussi(QStringLiteral("nn"), Label_niveau.caption());
+    else if (game == QLatin1String("2"))
+        common::enregistrer_niveau_reussi(QStringLiteral("nn2"), Label_niveau.caption());
 }
 
 // ------------------------------------------------------------------------------- the keys

@@ -12,8 +12,6 @@ void tirer_question_nn(int level);
 void traiter_bonne_reponse_nn();
 // A wrong answer, and the end test of the clock: points off, or the end of the game.
 void traiter_mauvaise_reponse_nn();
-// A passed level: the progress of the game stored, its level-choice screen refreshed.
-void enregistrer_progression_nn();
 // The end of a scored run (the time is up): the clock stops and the name goes.  The result
 // (Label_nom1, Label_score) is what the high-score list takes.
 void fin_partie_notee_nn();

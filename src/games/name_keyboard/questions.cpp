@@ -1,6 +1,7 @@
 #include "games/name_keyboard/questions.h"
 
 #include "games/common/piano_keys.h"
+#include "games/common/round.h"
 #include "platform/vb.h"
 
 #include <array>
@@ -86,14 +87,6 @@ QString marqueur(const QString& note)
 
 } // namespace
 
-std::optional<int> niveau_du_texte(const QString& text)
-{
-    for (int level = 1; level <= kLastLevel; ++level)
-        if (text == platform::str(level))
-            return level;
-    return std::nullopt;
-}
-
 int nombre_de_tirages(int level)
 {
     if (level >= 1 && level <= 3)
@@ -162,7 +155,7 @@ std::optional<QString> image_de_touche(const QString& game, const QString& level
 {
     if (platform::val(game) != 1 || key < 1 || key > common::kKeyCount)
         return std::nullopt;
-    const std::optional<int> n = niveau_du_texte(level);
+    const std::optional<int> n = common::niveau_du_texte(level, kLastLevel);
     if (!n)
         return std::nullopt;
     const QString note = common::noteOfKey(key);

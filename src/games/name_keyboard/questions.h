@@ -26,9 +26,6 @@ struct Question {
     int code = 0;
 };
 
-// The level read from its text, "1" to "4" exactly; nothing otherwise.
-std::optional<int> niveau_du_texte(const QString& text);
-
 // How many names a level draws from: 7 at levels 1 to 3, 21 at level 4; 0 for another level.
 int nombre_de_tirages(int level);
 
