@@ -40,26 +40,7 @@ void NameKeyboardChoice::handOver(int level)
     nn.setPicture(loadResourcePicture(QStringLiteral("fond"), game().colour));
     nn.Label_choix_jeu.setCaption(gameNumber_);
     nn.Show();
-    if (Option4.value()) {
-        nn.Picture_bleu.setVisible(true);
-        games::name_keyboard::bloquer_souris_touches_nn();
-    }
-    if (Option5.value()) {
-        nn.Label_port.setVisible(true);
-        nn.List1.setVisible(true);
-        nn.Command_start.setVisible(true);
-    }
-    nn.Label_nom1.setCaption(Text_nom1.text());
-    nn.Label_nom2.setCaption(Text_nom2.text());
-    if (Option2.value()) {
-        for (platform::Label* shown : {&nn.Label_nom1, &nn.Label_nom2, &nn.Label_score1, &nn.Label_score2})
-            shown->setVisible(true);
-        for (platform::Label* hidden : {&nn.Label_barre_score, &nn.Label_rouge_score, &nn.Label_sc, &nn.Label_score})
-            hidden->setVisible(false);
-        nn.Picture_rouge.setVisible(true);
-    }
-    players::charger_bruitages();
-    players::charger_duree();
+    handOverPlayers(nn, &games::name_keyboard::bloquer_souris_touches_nn);
     games::name_keyboard::colorer_touches_niveau_nn();
 }
 

@@ -312,8 +312,9 @@ TEST_F(NnQuestions, LongNamesStayReadable)
                 for (platform::Label* player : {&nn().Label_nom1, &nn().Label_score1, &nn().Label_nom2, &nn().Label_score2})
                     EXPECT_FALSE(rect(nn().Label_nom_note).intersects(rect(*player))) << player->name().toStdString();
             }
-            if (QString::fromUtf8(name) == "mi")
+            if (QString::fromUtf8(name) == "mi") {
                 EXPECT_EQ(nn().Label_nom_note.fontSize(), 72);
+            }
         }
     }
 }

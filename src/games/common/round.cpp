@@ -74,10 +74,28 @@ bool seconde_horloge(const RoundWidgets& w, const QString& colour, bool& metrono
     return seconds <= 0 || val(w.Label_score.caption()) <= 0;
 }
 
+QString couleur_du_jeu(const QString& gameNumber, std::initializer_list<const char*> colours)
+{
+    int number = 1;
+    for (const char* colour : colours) {
+        if (gameNumber == str(number++))
+            return QString::fromLatin1(colour);
+    }
+    return {};
+}
+
 bool seconde_pause(platform::Label& counter)
 {
     ajouter(counter, -kPauseMs);
     return val(counter.caption()) <= 0;
+}
+
+void points_du_joueur(const platform::Label& reponse, platform::Label& score1, platform::Label& score2, double points)
+{
+    if (reponse.caption() == QLatin1String("1"))
+        ajouter(score1, points);
+    else if (reponse.caption() == QLatin1String("2"))
+        ajouter(score2, points);
 }
 
 void armer_pause(const RoundWidgets& w)

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
 
 namespace platform {
@@ -80,8 +81,16 @@ bool seconde_compte_a_rebours(const RoundWidgets& w, const QString& seconds);
 // for one player.
 bool seconde_horloge(const RoundWidgets& w, const QString& colour, bool& metronomeRight, double duration);
 
+// The metronome colour of a shared game screen by its game number: "1" the first colour,
+// "2" the second ...; empty (no picture changes) for another number.
+QString couleur_du_jeu(const QString& gameNumber, std::initializer_list<const char*> colours);
+
 // One second of a pause counter held in milliseconds; true once it is over (0 or less).
 bool seconde_pause(platform::Label& counter);
+
+// Adds points to the score of the player who played last in a two-player game: Label_score1
+// when reponse reads "1", Label_score2 when it reads "2", nobody otherwise.
+void points_du_joueur(const platform::Label& reponse, platform::Label& score1, platform::Label& score2, double points);
 
 // Arms the pause after a right answer: "1000" in Label_timer2, Timer2 on.
 void armer_pause(const RoundWidgets& w);

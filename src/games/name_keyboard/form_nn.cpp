@@ -1,5 +1,6 @@
 #include "games/name_keyboard/form_nn.h"
 
+#include "games/common/game_screen.h"
 #include "games/common/progress.h"
 #include "games/name_keyboard/module_nn.h"
 #include "games/name_keyboard/questions.h"
@@ -26,9 +27,6 @@ constexpr common::PianoLefts kKeyLefts{
     8325, 8700, 8835, 9360, 9660, 9885, 10200, 10395, 10920, 11190, 11445, 11730};
 
 constexpr quint32 kRed = 0x0000FF;
-constexpr quint32 kLightYellow = 0xC0FFFF;
-constexpr quint32 kGreen = 0x00FF00;
-constexpr quint32 kYellow = 0x00FFFF;
 
 // Widgets that only hold state lie to the right of the visible area.
 constexpr double kOutside = 12960;
@@ -46,15 +44,6 @@ void designButton(platform::Label& label, double left, double width, const QStri
     label.place(left, 120, width, 375);
     label.setCaption(caption);
     shell::makeTextButton(label);
-}
-
-// Arial bold 9.75 points, transparent: the words of the score and time lines.
-void designText(platform::Label& label, double left, double top, double width, int alignment = 0)
-{
-    label.place(left, top, width, 255);
-    label.setFont(QStringLiteral("Arial"), 9.75, true);
-    label.setAlignment(alignment);
-    label.setBackStyle(0);
 }
 
 void designHolder(platform::Label& label, double top, const QString& caption)
@@ -131,31 +120,24 @@ Form_nn::Form_nn() : Form(QStringLiteral("Form_nn"))
         score->setVisible(false);
     }
     Label_score1.place(1560, 1680, 855, 375);
-    Label_score1.setBackColor(kGreen);
+    Label_score1.setBackColor(common::kPlayer1Colour);
     Label_score2.place(1560, 3000, 855, 375);
-    Label_score2.setBackColor(kYellow);
+    Label_score2.setBackColor(common::kPlayer2Colour);
 
     // Score and time: their words on one line just above the two bars, so that no bar runs
     // through them.
-    designText(Label_sc, 120, 4185, 1695);
-    designText(Label_score, 1800, 4185, 855, 2);
+    common::texte_du_jeu(Label_sc, 120, 4185, 1695);
+    common::texte_du_jeu(Label_score, 1800, 4185, 855, 2);
     Label_score.setCaption(QStringLiteral("100"));
-    designText(Label_temps_restant, 7395, 4185, 2295, 1);
-    designText(Label_temps, 9690, 4185, 735, 2);
+    common::texte_du_jeu(Label_temps_restant, 7395, 4185, 2295, 1);
+    common::texte_du_jeu(Label_temps, 9690, 4185, 735, 2);
     Label_temps.setCaption(QStringLiteral("0"));
-    designText(Label_secondes, 10425, 4185, 1455);
-    for (platform::Label* track : {&Label_rouge_score, &Label_rouge_temps})
-        track->setBackColor(kRed);
-    for (platform::Label* bar : {&Label_barre_score, &Label_barre_temps})
-        bar->setBackColor(kLightYellow);
-    Label_rouge_score.place(120, 4440, common::kFullBar, 135);
-    Label_barre_score.place(120, 4440, common::kStartScoreBar, 135);
-    Label_rouge_temps.place(120, 4680, common::kFullBar, 135);
-    Label_barre_temps.place(120, 4680, 15, 135);
-    designText(Label_level, 10350, 4920, 1155, 2);
+    common::texte_du_jeu(Label_secondes, 10425, 4185, 1455);
+    common::barres_du_jeu(Label_rouge_score, Label_barre_score, Label_rouge_temps, Label_barre_temps, 4440, 4680);
+    common::texte_du_jeu(Label_level, 10350, 4920, 1155, 2);
     Label_level.setCaption(QStringLiteral("NIVEAU"));
     Label_level.setForeColor(kRed);
-    designText(Label_niveau, 11430, 4920, 495);
+    common::texte_du_jeu(Label_niveau, 11430, 4920, 495);
     Label_niveau.setForeColor(kRed);
 
     // The piano, then the keyboard cursors over it.
@@ -168,30 +150,11 @@ Form_nn::Form_nn() : Form(QStringLiteral("Form_nn"))
     common::bindPianoMouse(
         keys_, [this] { return Picture_bleu.visible(); }, [this](int k) { enfoncer_touche(k); },
         [this](int k) { relacher_touche(k); });
-    Picture_bleu.place(5850, 8070, 255, 255);
-    Picture_bleu.setBackColor(kGreen);
-    Picture_rouge.place(5850, 8400, 255, 255);
-    Picture_rouge.setBackColor(kYellow);
-    for (platform::PictureBox* cursor : {&Picture_bleu, &Picture_rouge}) {
-        cursor->setBorderStyle(1);
-        cursor->setVisible(false);
-        cursor->zOrder(0);
-    }
+    common::curseurs_du_jeu(Picture_bleu, Picture_rouge);
 
     // MIDI input.
-    Label_port.place(60, 120, 11835, 375);
-    Label_port.setBackColor(platform::colors::kWhite);
-    Label_port.setAlignment(2);
-    Label_port.setFont(QStringLiteral("Times New Roman"), 12, true);
+    common::entree_midi_du_jeu(Label_port, List1, Command_start);
     shell::useHandPointer(Label_port);
-    Label_port.setVisible(false);
-    List1.place(4500, 1380, 2895, 1200);
-    List1.setVisible(false);
-    Command_start.place(4500, 2700, 2895, 375);
-    Command_start.setStyle(1);
-    Command_start.setBackColor(platform::colors::kWhite);
-    Command_start.setCaption(QStringLiteral("Ok"));
-    Command_start.setVisible(false);
     int row = 0;
     for (platform::TextBox* t : {&Text1, &Text2, &Text3, &Text4}) {
         t->place(120, 9300 + 300 * row++, 1095, 285);
@@ -239,18 +202,8 @@ Form_nn::Form_nn() : Form(QStringLiteral("Form_nn"))
 void Form_nn::Form_Load()
 {
     centre();
-    auto& t = platform::form<media::Form_traduction>();
-    Label_jouer.setCaption(t.jouer_rejouer.caption());
-    Label_retour.setCaption(t.retour.caption());
-    Label_suite.setCaption(t.suivant.caption());
-    Label_level.setCaption(t.niveau.caption());
-    Label_stop.setCaption(t.arreter.caption());
-    Label_sc.setCaption(t.score.caption());
-    Label_temps_restant.setCaption(t.temps_restant.caption());
-    Label_temps_jeu.setCaption(t.duree_du_jeu.caption());
-    Label_bruitages.setCaption(t.bruitages.caption());
-    Label_secondes.setCaption(t.secondes.caption());
-    Label_port.setCaption(t.Label_port.caption());
+    common::copier_legendes({Label_jouer, Label_retour, Label_suite, Label_level, Label_stop, Label_sc,
+                             Label_temps_restant, Label_temps_jeu, Label_bruitages, Label_secondes, &Label_port});
     // The list of MIDI input devices comes with the MIDI input.
 }
 
@@ -294,7 +247,7 @@ void Form_nn::Label_jouer_Click()
 
 void Form_nn::Timer4_Timer()
 {
-    const QString seconds = platform::form<players::Form_options>().Text_temps.text();
+    const QString seconds = common::duree_du_jeu();
     if (!common::seconde_compte_a_rebours(manche(), seconds))
         return;
     poser_question();
@@ -322,14 +275,8 @@ void Form_nn::Command_niveau_Click(int level)
 
 void Form_nn::Timer1_Timer()
 {
-    QString colour;
-    const QString game = Label_choix_jeu.caption();
-    if (game == QLatin1String("1"))
-        colour = QStringLiteral("vert_clair");
-    else if (game == QLatin1String("2"))
-        colour = QStringLiteral("orange");
-    const double duration = val(platform::form<players::Form_options>().Text_temps.text());
-    if (common::seconde_horloge(manche(), colour, metronome_a_droite, duration))
+    const QString colour = common::couleur_du_jeu(Label_choix_jeu.caption(), {"vert_clair", "orange"});
+    if (common::seconde_horloge(manche(), colour, metronome_a_droite, val(common::duree_du_jeu())))
         traiter_mauvaise_reponse_nn();
 }
 
@@ -366,14 +313,12 @@ void Form_nn::Label_retour_Click()
 
 void Form_nn::Label_bruitages_Click()
 {
-    players::charger_bruitages();
-    platform::form<media::Form_bruitage>().Show(1);
+    common::ouvrir_bruitages();
 }
 
 void Form_nn::Label_temps_jeu_Click()
 {
-    players::charger_duree();
-    platform::form<players::Form_options>().Show(1);
+    common::ouvrir_duree_du_jeu();
 }
 
 void Form_nn::Command_reussi_Click()

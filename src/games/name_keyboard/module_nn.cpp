@@ -22,11 +22,7 @@ media::Form_traduction& textes() { return platform::form<media::Form_traduction>
 void points_du_joueur(double points)
 {
     Form_nn& f = jeu();
-    const QString player = f.Label_reponse_joueur.caption();
-    if (player == QLatin1String("1"))
-        common::ajouter(f.Label_score1, points);
-    else if (player == QLatin1String("2"))
-        common::ajouter(f.Label_score2, points);
+    common::points_du_joueur(f.Label_reponse_joueur, f.Label_score1, f.Label_score2, points);
 }
 
 } // namespace
@@ -136,13 +132,7 @@ void colorer_touches_niveau_nn()
     Form_nn& f = jeu();
     const QString game = f.Label_choix_jeu.caption();
     const QString level = f.Label_niveau.caption();
-    for (int k = 1; k <= common::kKeyCount; ++k) {
-        const std::optional<QString> name = image_de_touche(game, level, k);
-        if (!name)
-            continue;
-        const platform::Image* picture = common::image_du_magasin(*name);
-        f.touche(k).setPicture(picture ? picture->picture() : QPixmap());
-    }
+    common::peindre_touches(f.touches(), [&](int k) { return image_de_touche(game, level, k); });
 }
 
 void colorer_nom_note()

@@ -24,13 +24,12 @@ void peindre_touches(const QString& game, const QString& language)
 {
     Form_pp& f = jeu();
     const QString level = f.Label_niveau.caption();
-    for (int k = 1; k < common::kKeyCount; ++k) {
-        const std::optional<QString> name = image_de_touche(game, language, level, k);
-        if (!name)
-            continue;
-        const platform::Image* picture = common::image_du_magasin(*name);
-        f.touche(k).setPicture(picture ? picture->picture() : QPixmap());
-    }
+    // Key 40 keeps its picture in these games.
+    common::peindre_touches(f.touches(), [&](int k) -> std::optional<QString> {
+        if (k == common::kKeyCount)
+            return std::nullopt;
+        return image_de_touche(game, language, level, k);
+    });
 }
 
 // Every end of a game: the clock and both pauses stop, the note goes, the appearance may be
@@ -48,11 +47,7 @@ void fin_de_partie()
 void points_du_joueur(double points)
 {
     Form_pp& f = jeu();
-    const QString player = f.Label_reponse_joueur.caption();
-    if (player == QLatin1String("1"))
-        common::ajouter(f.Label_score1, points);
-    else if (player == QLatin1String("2"))
-        common::ajouter(f.Label_score2, points);
+    common::points_du_joueur(f.Label_reponse_joueur, f.Label_score1, f.Label_score2, points);
 }
 
 void armer_pause() { common::armer_pause(jeu().manche()); }
