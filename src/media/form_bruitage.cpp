@@ -51,6 +51,7 @@ Form_bruitage::Form_bruitage()
     Label_fermer_bruitages.place(600, 3360, 1575, 375);
     shell::makeTextButton(Label_fermer_bruitages);
     Label_fermer_bruitages.onClick = [this] { Label_fermer_bruitages_Click(); };
+    onDesktopClose = [this] { Label_fermer_bruitages_Click(); };
 
     Command_faux.place(3000, 240, 1215, 375);
     Command_faux.setCaption(QStringLiteral("Command_faux"));
