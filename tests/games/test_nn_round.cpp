@@ -14,25 +14,12 @@ namespace {
 
 using testing_support::advance;
 
-struct Step {
-    const char* what;
-    std::function<void()> act;
-    QString state;
-    QStringList sounds;
-};
+using pp_test::Step;
+using pp_test::wait;
 
 class NnRound : public NnScreen {
 protected:
-    void run(const std::vector<Step>& steps)
-    {
-        for (const Step& s : steps) {
-            SCOPED_TRACE(s.what);
-            s.act();
-            EXPECT_EQ(state(), s.state);
-            EXPECT_EQ(sounds.take(), s.sounds);
-        }
-    }
-    static std::function<void()> wait(int ms) { return [ms] { advance(ms); }; }
+    void run(const std::vector<Step>& steps) { pp_test::runSteps(steps, &state, sounds); }
     static std::function<void()> key(int k) { return [k] { press(k); }; }
     static QString aide() { return nn().Label_aide.caption(); }
     // Passes the level at hand: one right answer at 195 points.

@@ -20,6 +20,7 @@
 #include "players/player_database.h"
 #include "shell/form_piano.h"
 #include "shell/form_resolution.h"
+#include "road_fixture.h"
 #include "support/test_support.h"
 
 #include <QDir>
@@ -35,49 +36,13 @@ namespace {
 
 const QString kPlayer = QStringLiteral("Léo");
 
-class NnRoad : public ::testing::Test {
+class NnRoad : public road_test::RoadTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        oldDir_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
-        platform::RecordingNoteSynth::installFactory();
-        platform::RecordingEffectPlayer::installFactory();
-        auto generator = std::make_shared<std::minstd_rand>(20261210u);
-        platform::setRandomSource([generator] {
-            return static_cast<double>((*generator)() - std::minstd_rand::min()) / std::minstd_rand::max();
-        });
-    }
-
-    void TearDown() override
-    {
-        testing_support::unloadAll();
-        testing_support::processEvents();
-        players::closePlayerDatabase();
-        platform::setNoteSynthFactory(nullptr);
-        platform::setEffectPlayerFactory(nullptr);
-        platform::setRandomSource(nullptr);
-        QDir::setCurrent(oldDir_);
-    }
+    unsigned seed() const override { return 20261210u; }
 
     static Form_nn& nn() { return form<Form_nn>(); }
 
-    std::string messages() const { return screens.messages.join(QStringLiteral("; ")).toStdString(); }
-
-    // The player's progress in "nn" as the file holds it, read on a connection of its own.
-    static QString progressOnDisk()
-    {
-        platform::PlayerStore store;
-        if (!store.open(QDir::current().filePath(QString::fromLatin1(platform::kPlayerDatabaseFile))))
-            return QStringLiteral("<cannot open>");
-        for (const platform::PlayerListEntry& entry : store.rows())
-            if (entry.name == kPlayer) {
-                const std::optional<platform::PlayerRow> row = store.read(entry.bookmark);
-                return row ? row->value(u"nn") : QStringLiteral("<no row>");
-            }
-        return QStringLiteral("<no player>");
-    }
+    static QString progressOnDisk() { return storedOnDisk(kPlayer, "nn"); }
 
     // The key of the asked name nearest middle C, clicked with the mouse.
     static void answerRight()
@@ -92,28 +57,11 @@ protected:
         FAIL() << "no key answers " << nn().Label_note.caption().toStdString();
     }
 
-    testing_support::ScreenTest screens;
-
-private:
-    QTemporaryDir dir_;
-    QString oldDir_;
 };
 
 TEST_F(NnRoad, LevelOnePassedUnlocksEveryLevelAndSuivantWalksThem)
 {
-    // The start, a new player, the login, the main menu.
-    form<shell::Form_resolution>();
-    ASSERT_NE(loaded<players::Form_joueurs>(), nullptr) << messages();
-    form<players::Form_joueurs>().Command_nouveau.userClick();
-    auto& card = form<players::Form_nouveau_joueur>();
-    card.Text_nom.setText(kPlayer);
-    card.Command_save.userClick();
-    testing_support::processEvents();
-    auto& players = form<players::Form_joueurs>();
-    ASSERT_EQ(players.DBCombo1.listCount(), 1) << messages();
-    players.DBCombo1.pick(0);
-    players.Label_jouer.userClick();
-    ASSERT_NE(loaded<shell::Form_piano>(), nullptr) << messages();
+    ASSERT_NO_FATAL_FAILURE(toTheMenu(kPlayer));
 
     // "nn", level 1, "Suivant".
     form<shell::Form_piano>().Image_nn.userClick();

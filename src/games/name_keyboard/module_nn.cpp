@@ -4,7 +4,6 @@
 #include "games/common/round.h"
 #include "games/name_keyboard/form_nn.h"
 #include "games/name_keyboard/questions.h"
-#include "media/form_traduction.h"
 #include "players/form_joueurs.h"
 #include "platform/vb.h"
 
@@ -16,14 +15,6 @@ using platform::val;
 namespace {
 
 Form_nn& jeu() { return platform::form<Form_nn>(); }
-
-media::Form_traduction& textes() { return platform::form<media::Form_traduction>(); }
-
-void points_du_joueur(double points)
-{
-    Form_nn& f = jeu();
-    common::points_du_joueur(f.Label_reponse_joueur, f.Label_score1, f.Label_score2, points);
-}
 
 } // namespace
 
@@ -49,75 +40,25 @@ void traiter_bonne_reponse_nn()
     Form_nn& f = jeu();
     common::arreter_bruitage();
     f.Label_nom_note.setVisible(false);
-
-    if (f.save_score.visible()) {
-        common::ajouter(f.Label_score, common::kAnswerPoints);
-        common::armer_pause(f.manche());
-        return;
-    }
-    if (f.Label_nom2.visible()) {
-        points_du_joueur(common::kAnswerPoints);
-        common::armer_pause(f.manche());
-        return;
-    }
-
-    common::ajouter(f.Label_score, common::kAnswerPoints);
-    const double score = val(f.Label_score.caption());
-    if (score <= common::kPassScore) {
-        common::barre_bonne_reponse(f.Label_barre_score);
-        common::armer_pause(f.manche());
-    }
-    if (score < common::kPassScore)
-        return;
-    common::terminer_manche(f.manche());
-    f.Label_barre_score.setWidth(common::kFullBar);
-    if (f.Label_niveau.caption() != str(kLastLevel)) {
-        f.Label_aide.setCaption(textes().Label_aide_suivant.caption());
-        f.Command_reussi.setValue(true);
-        f.Label_suite.setEnabled(true);
-    } else {
-        f.Label_aide.setCaption(textes().Label_aide_fin_1joueur.caption());
-    }
+    if (common::bonne_reponse(f.manche()))
+        common::niveau_reussi(f.manche(), f.Label_niveau, f.Command_reussi, kLastLevel);
 }
 
 void traiter_mauvaise_reponse_nn()
 {
     Form_nn& f = jeu();
-    const double seconds = val(f.Label_temps.caption());
-
-    if (f.save_score.visible()) {
-        if (seconds == 0) {
-            fin_partie_notee_nn();
-            return;
-        }
-        common::ajouter(f.Label_score, -common::kAnswerPoints);
-        common::jouer_bruitage_erreur();
-        return;
-    }
-    if (f.Label_nom2.visible()) {
-        if (seconds > 0) {
-            points_du_joueur(-common::kAnswerPoints);
-            common::jouer_bruitage_erreur();
-            return;
-        }
-        f.Label_aide.setCaption(textes().Label_aide_fin_2joueurs.caption());
-        common::terminer_manche(f.manche());
-        f.Label_barre_score.setWidth(0);
+    switch (common::mauvaise_reponse(f.manche())) {
+    case common::FinDeManche::Aucune:
+        break;  // the same name stays on show
+    case common::FinDeManche::PartieNotee:
+        fin_partie_notee_nn();
+        break;
+    case common::FinDeManche::DeuxJoueurs:
+    case common::FinDeManche::Perdu:
         // The end text takes the name's place.
         f.Label_nom_note.setVisible(false);
-        return;
+        break;
     }
-    if (seconds > 0 && val(f.Label_score.caption()) > 0) {
-        common::ajouter(f.Label_score, -common::kAnswerPoints);
-        common::barre_mauvaise_reponse(f.Label_barre_score);
-        common::jouer_bruitage_erreur();
-        return;
-    }
-    f.Label_aide.setCaption(textes().Label_aide_perdu_1joueur.caption());
-    f.Label_score.setCaption(QStringLiteral("0"));
-    common::terminer_manche(f.manche());
-    f.Label_barre_score.setWidth(0);
-    f.Label_nom_note.setVisible(false);
 }
 
 void fin_partie_notee_nn()
