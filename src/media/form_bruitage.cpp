@@ -172,13 +172,4 @@ void Form_bruitage::Label_fermer_bruitages_Click()
     players::enregistrer_bruitages();
 }
 
-platform::Form& prepareBruitageScreenshot()
-{
-    Form_bruitage& f = platform::form<Form_bruitage>();
-    for (int k = 1; k <= 8; ++k)
-        f.Check(k).setValue(k == 1 || k == 3 || k == 4 || k == 8 ? 1 : 0);
-    f.Show();
-    return f;
-}
-
 } // namespace media

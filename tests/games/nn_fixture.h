@@ -5,6 +5,7 @@
 
 #include "games/name_keyboard/form_nn.h"
 #include "games/name_keyboard/module_nn.h"
+#include "games/name_keyboard/questions.h"
 #include "level_choice/level_choice_fixture.h"
 #include "media/form_traduction.h"
 #include "players/form_joueurs.h"

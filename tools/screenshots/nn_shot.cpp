@@ -1,4 +1,4 @@
-#include "nn_screenshot.h"
+#include "screenshots/nn_shot.h"
 
 #include "games/name_keyboard/form_nn.h"
 #include "level_choice/games.h"
@@ -9,7 +9,7 @@
 #include "players/form_joueurs.h"
 #include "players/form_options.h"
 
-namespace screenshots {
+namespace shots {
 
 platform::Form& prepareNnScreenshot(const char* game, bool twoPlayers)
 {
@@ -46,4 +46,4 @@ platform::Form& prepareNnScreenshot(const char* game, bool twoPlayers)
     return nn;
 }
 
-} // namespace screenshots
+} // namespace shots

@@ -7,10 +7,10 @@ namespace platform {
 class Form;
 }
 
-namespace screenshots {
+namespace shots {
 
 // game: "nn" or "nn2"; two players play on the computer keyboard, one player with the mouse.
-// Needs the test clock installed and a logged-in menu (menu() runs first).
+// Needs the test clock installed and a current player.
 platform::Form& prepareNnScreenshot(const char* game, bool twoPlayers);
 
-} // namespace screenshots
+} // namespace shots
