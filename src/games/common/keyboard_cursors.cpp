@@ -1,15 +1,11 @@
 #include "games/common/keyboard_cursors.h"
 
+#include "games/common/game_screen.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/vb.h"
 
 namespace games::common {
-
-namespace {
-constexpr quint32 kGreen = 0x00FF00;
-constexpr quint32 kYellow = 0x00FFFF;
-} // namespace
 
 double haut_curseur(int player, int key)
 {
@@ -25,8 +21,8 @@ KeyboardCursors::KeyboardCursors(CursorWidgets widgets, std::function<void(int)>
       players_{Player{1, kPlayer1Keys, w_.Picture_bleu, w_.Label_keydown1, w_.Label_focus},
                Player{2, kPlayer2Keys, w_.Picture_rouge, w_.Label_keydown2, w_.Label_focus2}}
 {
-    w_.Picture_bleu.setBackColor(kGreen);
-    w_.Picture_rouge.setBackColor(kYellow);
+    w_.Picture_bleu.setBackColor(kPlayer1Colour);
+    w_.Picture_rouge.setBackColor(kPlayer2Colour);
     for (Player& p : players_) {
         p.cursor.setWidth(kCursorSize);
         p.cursor.setHeight(kCursorSize);
