@@ -1,7 +1,8 @@
 #pragma once
 // What the game screens share besides the round: the looks of their texts, bars and MIDI
-// widgets, their captions from the text store, and their two settings
-// buttons.  Each screen places its own widgets; this code dresses them alike.
+// widgets, their captions from the text store, and their two settings buttons.  Each screen
+// places its own widgets; this code dresses them alike.  (The keyboard cursors are dressed by
+// keyboard_cursors.h.)
 
 #include <QString>
 
