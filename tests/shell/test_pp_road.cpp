@@ -19,9 +19,8 @@
 #include "players/form_nouveau_joueur.h"
 #include "players/form_options.h"
 #include "players/form_score.h"
-#include "players/high_score_list.h"
 #include "players/player_database.h"
-#include "platform/resources.h"
+#include "road_fixture.h"
 #include "shell/form_piano.h"
 #include "shell/form_resolution.h"
 #include "support/test_support.h"
@@ -42,32 +41,8 @@ namespace {
 
 const QString kPlayer = QStringLiteral("Zoé");
 
-class PpRoad : public ::testing::Test {
+class PpRoad : public road_test::RoadTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        oldDir_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
-        synthLog_ = platform::RecordingNoteSynth::installFactory();
-        effectLog_ = platform::RecordingEffectPlayer::installFactory();
-        // The same notes on every run: a seeded generator, read in [0, 1).
-        auto generator = std::make_shared<std::minstd_rand>(20240611u);
-        platform::setRandomSource([generator] {
-            return static_cast<double>((*generator)() - std::minstd_rand::min()) / std::minstd_rand::max();
-        });
-    }
-
-    void TearDown() override
-    {
-        testing_support::unloadAll();
-        testing_support::processEvents();
-        players::closePlayerDatabase();
-        platform::setNoteSynthFactory(nullptr);
-        platform::setEffectPlayerFactory(nullptr);
-        QDir::setCurrent(oldDir_);
-    }
-
     static Form_pp& pp() { return form<Form_pp>(); }
     static int score() { return static_cast<int>(platform::val(pp().Label_score.caption())); }
     static int noteToFind() { return static_cast<int>(platform::val(pp().Label_note.caption())); }
@@ -76,26 +51,8 @@ protected:
     // check, a new player, the login, the main menu, the game's picture, level 1, "Suivant".
     void playToTheGameScreen(bool scoredRun = false)
     {
-        form<shell::Form_resolution>();
-        ASSERT_NE(loaded<players::Form_joueurs>(), nullptr) << messages();
-        ASSERT_EQ(form<players::Form_joueurs>().Command_nouveau.caption(), "Nouveau joueur");
-        form<players::Form_joueurs>().Command_nouveau.userClick();
-        auto& card = form<players::Form_nouveau_joueur>();
-        card.Text_nom.setText(kPlayer);
-        ASSERT_EQ(card.Command_save.caption(), "Valider");
-        card.Command_save.userClick();
-        testing_support::processEvents();
-        // The player screen comes back afresh, with the new player in its list.
-        ASSERT_NE(loaded<players::Form_joueurs>(), nullptr) << messages();
-        auto& players = form<players::Form_joueurs>();
-        ASSERT_EQ(players.DBCombo1.listCount(), 1) << messages();
-
-        players.DBCombo1.pick(0);
-        ASSERT_EQ(players.Label_jouer.caption(), "Suivant");
-        players.Label_jouer.userClick();
-        ASSERT_NE(loaded<shell::Form_piano>(), nullptr) << messages();
+        ASSERT_NO_FATAL_FAILURE(toTheMenu(kPlayer));
         auto& menu = form<shell::Form_piano>();
-        ASSERT_TRUE(menu.isVisible());
 
         menu.Image_pp.userClick();
         ASSERT_NE(loaded<level_choice::Form_choix_pp>(), nullptr);
@@ -210,30 +167,9 @@ protected:
         return QStringLiteral("%1 %2").arg(games::common::midiNoteOfKey(key)).arg(media::dureeEnMs(media::kDureeNoteATrouver));
     }
 
-    // The player's progress in "pp" as the file holds it, read on a connection of its own.
-    static QString progressOnDisk()
-    {
-        platform::PlayerStore store;
-        if (!store.open(QDir::current().filePath(QString::fromLatin1(platform::kPlayerDatabaseFile))))
-            return QStringLiteral("<cannot open: %1>").arg(store.error());
-        for (const platform::PlayerListEntry& entry : store.rows()) {
-            if (entry.name == kPlayer) {
-                const std::optional<platform::PlayerRow> row = store.read(entry.bookmark);
-                return row ? row->value(u"pp") : QStringLiteral("<no row>");
-            }
-        }
-        return QStringLiteral("<no player %1>").arg(kPlayer);
-    }
-
-    std::string messages() const { return screens.messages.join(QStringLiteral("; ")).toStdString(); }
-
-    testing_support::ScreenTest screens;
+    static QString progressOnDisk() { return storedOnDisk(kPlayer, "pp"); }
 
 private:
-    QTemporaryDir dir_;
-    QString oldDir_;
-    std::shared_ptr<platform::RecordingNoteSynth::Log> synthLog_;
-    std::shared_ptr<platform::RecordingEffectPlayer::Log> effectLog_;
     qsizetype synthSeen_ = 0;
     qsizetype effectSeen_ = 0;
 };
@@ -342,25 +278,7 @@ TEST_F(PpRoad, AWrongKeyCostsTenPointsAndPlaysAnEffect)
 // the entry in Scores_pp.tvo beside the program, and the table read back by the next showing.
 TEST_F(PpRoad, AScoredRunEndsInTheHighScoresOfTheGameAndIsReadBackNextTime)
 {
-    QTemporaryDir programFolder;
-    ASSERT_TRUE(programFolder.isValid());
-    platform::setProgramFolderOverride(programFolder.path());
-    struct Showing {
-        QStringList rows;
-        int selected;
-        QString title;
-    };
-    QList<Showing> showings;
-    platform::setModalHook([&showings](platform::Form& f) {
-        if (auto* s = dynamic_cast<players::Form_score*>(&f)) {
-            QStringList rows;
-            for (int i = 0; i < s->lstScores.listCount(); ++i)
-                rows << s->lstScores.list(i).replace(QRegularExpression(QStringLiteral(" *\t")), QStringLiteral("|"));
-            showings.push_back({rows, s->lstScores.listIndex(), s->Label_affiche.caption()});
-            s->Label_quitter.userClick();
-        }
-    });
-
+    road_test::ScoreScreens scores;
     ASSERT_NO_FATAL_FAILURE(playToTheGameScreen(true));
     // The time bar fills in the run's minute, whatever the player's duration (here 30 s).
     form<players::Form_options>().Option1.setValue(true);
@@ -368,30 +286,29 @@ TEST_F(PpRoad, AScoredRunEndsInTheHighScoresOfTheGameAndIsReadBackNextTime)
     ASSERT_NO_FATAL_FAILURE(startTheGame());
 
     // Three right answers and a wrong one in the first seconds, then the clock alone.
-    int right = 0;
-    for (int second = 0; second < 70 && showings.isEmpty(); ++second) {
-        if (right < 3 && pp().Label_timer2.caption() == "0") {
+    int answers = 0;
+    for (int second = 0; second < 70 && scores.showings.isEmpty(); ++second) {
+        if (answers < 3 && pp().Label_timer2.caption() == "0") {
             clickTheRightKey();
-            ++right;
-        } else if (right == 3) {
+            ++answers;
+        } else if (answers == 3) {
             const int wrong = noteToFind() == games::common::kMiddleCKey ? noteToFind() + 1 : games::common::kMiddleCKey;
             clickKey(wrong);
-            ++right;
+            ++answers;
         }
         testing_support::advance(1000);
-        if (showings.isEmpty()) {
+        if (scores.showings.isEmpty())
             EXPECT_NEAR(pp().Label_barre_temps.width(), (second + 1) * games::common::kFullBar / 60, 1e-6);
-        }
     }
-    ASSERT_EQ(showings.size(), 1) << messages();
+    ASSERT_EQ(scores.showings.size(), 1) << messages();
     EXPECT_EQ(pp().Label_temps.caption(), "0");
     EXPECT_NEAR(pp().Label_barre_temps.width(), games::common::kFullBar, 1e-6);
     // 0 at the start, -60 over the minute, +30 and -10 for the answers.
     EXPECT_EQ(pp().Label_score.caption(), "-40");
-    EXPECT_EQ(showings[0].title, "SCORE");
-    EXPECT_EQ(showings[0].rows.value(0), "1. " + kPlayer + "|-40");
-    EXPECT_EQ(showings[0].rows.value(1), "2. *****************|-100");
-    EXPECT_EQ(showings[0].selected, 0);
+    const road_test::ScoreScreens::Showing& first = scores.showings[0];
+    EXPECT_EQ(first.title, "SCORE");
+    EXPECT_EQ(first.rows.mid(0, 2), (QStringList{"1. " + kPlayer + "|-40", "2. *****************|-100"}));
+    EXPECT_EQ(first.selected, 0);
     EXPECT_EQ(loaded<players::Form_score>(), nullptr) << "Fermer closed it";
     EXPECT_FALSE(pp().Timer1.enabled());
     EXPECT_FALSE(pp().Picture_note.visible());
@@ -399,28 +316,19 @@ TEST_F(PpRoad, AScoredRunEndsInTheHighScoresOfTheGameAndIsReadBackNextTime)
 
     // The run ends once: more seconds bring no second showing.
     testing_support::advance(5000);
-    EXPECT_EQ(showings.size(), 1);
-
-    // The entry is in the game's file, as the program writes it.
-    const QString file = QDir(programFolder.path()).filePath(QStringLiteral("Scores_pp.tvo"));
-    QFile scores(file);
-    ASSERT_TRUE(scores.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = scores.readAll().split('\n');
-    ASSERT_EQ(lines.size(), 11);
-    const QString first = players::HighScoreList::ScrambleText(QString::fromLatin1(lines[0].chopped(1)));
-    EXPECT_TRUE(first.startsWith(kPlayer + ' '));
-    EXPECT_TRUE(first.endsWith("\t-40"));
+    EXPECT_EQ(scores.showings.size(), 1);
+    // The entry is in the game's file beside the program.
+    EXPECT_EQ(scores.entries(QStringLiteral("pp")).value(0), kPlayer + "|-40");
 
     // A second run without answers: -60, below the first, read back from the file.
     ASSERT_NO_FATAL_FAILURE(startTheGame());
     testing_support::advance(60000);
-    ASSERT_EQ(showings.size(), 2);
-    EXPECT_EQ(showings[1].rows.mid(0, 3),
+    ASSERT_EQ(scores.showings.size(), 2);
+    EXPECT_EQ(scores.showings[1].rows.mid(0, 3),
               (QStringList{"1. " + kPlayer + "|-40", "2. " + kPlayer + "|-60", "3. *****************|-100"}));
-    EXPECT_EQ(showings[1].selected, 1);
+    EXPECT_EQ(scores.showings[1].selected, 1);
     EXPECT_TRUE(screens.messages.isEmpty()) << messages();
     EXPECT_EQ(progressOnDisk(), "1") << "a scored run passes no level";
-    platform::setProgramFolderOverride(std::nullopt);
 }
 
 } // namespace
