@@ -1,6 +1,7 @@
 #include "shell/level_choice_links.h"
 
 #include "games/staff_keyboard/form_pp.h"
+#include "games/staff_name/form_pn.h"
 #include "level_choice/form_choix_nn.h"
 #include "level_choice/form_choix_nn2.h"
 #include "level_choice/form_choix_pn.h"
@@ -26,6 +27,9 @@ void unloadLevelChoiceAndGames()
     if (auto* pp = platform::loaded<games::staff_keyboard::Form_pp>())
         pp->Label_retour.click();
     platform::unload<games::staff_keyboard::Form_pp>();
+    if (auto* pn = platform::loaded<games::staff_name::Form_pn>())
+        pn->Label_retour.click();
+    platform::unload<games::staff_name::Form_pn>();
     platform::unload<level_choice::Form_choix_pp>();
     platform::unload<level_choice::Form_choix_pp2>();
     platform::unload<level_choice::Form_choix_pp3>();

@@ -1,10 +1,11 @@
 #pragma once
-// Shared by the tests of the staff-to-keyboard game screen: a temporary folder as the current
-// directory (player database, language file), the test clock, recording sound engines, a log
-// of the note player's and the effect player's buttons, and a scripted random source.
+// Shared by the tests of the staff game screens: a temporary folder as the current directory
+// (player database, language file), the test clock, recording sound engines, a log of the note
+// player's and the effect player's buttons, and a scripted random source.
 
 #include "games/common/piano_keys.h"
 #include "games/staff_keyboard/form_pp.h"
+#include "games/staff_name/form_pn.h"
 #include "media/form_bruitage.h"
 #include "media/form_instrument.h"
 #include "platform/audio/effect_player.h"
@@ -52,7 +53,8 @@ public:
 };
 
 // Every press of a note player button and of the effect player's two actions, in order:
-// "C5_MD", "C5_MU", "pp 20" (the note to find, with Label_note), "faux", "stop".
+// "C5_MD", "C5_MU", "pp 20" / "pn 20" (the note to find, with its game's Label_note), "faux",
+// "stop".
 class SoundLog {
 public:
     void attach()
@@ -67,6 +69,12 @@ public:
             entries << QStringLiteral("pp ") + platform::form<Form_pp>().Label_note.caption();
             if (previous)
                 previous();
+        };
+        auto previousPn = instrument.Command_pn.onClick;
+        instrument.Command_pn.onClick = [this, previousPn] {
+            entries << QStringLiteral("pn ") + platform::form<games::staff_name::Form_pn>().Label_note.caption();
+            if (previousPn)
+                previousPn();
         };
         auto& effects = platform::form<media::Form_bruitage>();
         wrap(effects.Command_faux, QStringLiteral("faux"));
@@ -92,7 +100,8 @@ private:
     }
 };
 
-class PpScreen : public ::testing::Test {
+// What every staff game screen's tests start from; the game screen is not loaded yet.
+class GameScreenTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -107,10 +116,6 @@ protected:
         effectLog_ = platform::RecordingEffectPlayer::installFactory();
         random.install();
         sounds.attach();
-        pp().Label_niveau.setCaption(QStringLiteral("1"));
-        pp().Label_choix_jeu.setCaption(QStringLiteral("1"));
-        setDuration(QStringLiteral("60"));
-        chooseStyle(6);
     }
 
     void TearDown() override
@@ -121,8 +126,6 @@ protected:
         platform::setEffectPlayerFactory(nullptr);
         QDir::setCurrent(oldDir_);
     }
-
-    static Form_pp& pp() { return platform::form<Form_pp>(); }
 
     static void setDuration(const QString& seconds)
     {
@@ -139,6 +142,30 @@ protected:
         for (size_t i = 0; i < images.size(); ++i)
             images[i]->setBorderStyle(static_cast<int>(i) + 1 == style ? 1 : 0);
     }
+
+    testing_support::ScreenTest screens;
+    ScriptedRandom random;
+    SoundLog sounds;
+
+private:
+    QTemporaryDir dir_;
+    QString oldDir_;
+    std::shared_ptr<platform::RecordingNoteSynth::Log> synthLog_;
+    std::shared_ptr<platform::RecordingEffectPlayer::Log> effectLog_;
+};
+
+class PpScreen : public GameScreenTest {
+protected:
+    void SetUp() override
+    {
+        GameScreenTest::SetUp();
+        pp().Label_niveau.setCaption(QStringLiteral("1"));
+        pp().Label_choix_jeu.setCaption(QStringLiteral("1"));
+        setDuration(QStringLiteral("60"));
+        chooseStyle(6);
+    }
+
+    static Form_pp& pp() { return platform::form<Form_pp>(); }
 
     // "Jouer/Rejouer", then the three seconds of the countdown: the first note is shown.
     void startGame()
@@ -171,16 +198,6 @@ protected:
             .arg(f.Label_timer2.caption(), f.Label_note.caption(),
                  f.Picture_note.visible() ? QString() : QStringLiteral("(hidden)"));
     }
-
-    testing_support::ScreenTest screens;
-    ScriptedRandom random;
-    SoundLog sounds;
-
-private:
-    QTemporaryDir dir_;
-    QString oldDir_;
-    std::shared_ptr<platform::RecordingNoteSynth::Log> synthLog_;
-    std::shared_ptr<platform::RecordingEffectPlayer::Log> effectLog_;
 };
 
 } // namespace pp_test

@@ -391,7 +391,10 @@ void Form_pp::Label_retour_Click()
 
 void Form_pp::Label_apparence_Click()
 {
-    platform::form<players::Form_bulles>().Show(1);
+    auto& bulles = platform::form<players::Form_bulles>();
+    // The dialog applies its choice to the screen that opened it.
+    bulles.Label_form.setCaption(QStringLiteral("pp"));
+    bulles.Show(1);
 }
 
 void Form_pp::Label_bruitages_Click()
