@@ -11,7 +11,7 @@
 namespace pn_test {
 namespace {
 
-using games::staff_name::NotePn;
+using NotePn = games::common::NotePicture;
 using games::staff_name::afficher_boutons_notes_pn;
 using games::staff_name::notes_du_niveau;
 
@@ -82,7 +82,7 @@ TEST_F(PnScreen, EveryNoteOfEveryLevelCanBeShownSoundedAndAnswered)
         ASSERT_FALSE(notes.empty());
         QStringList pictures;
         for (const NotePn& n : notes)
-            pictures << n.picture;
+            pictures << n.name;
         if (level <= 4) {
             EXPECT_EQ(pictures, firstFour[level - 1]);
         }
@@ -99,15 +99,15 @@ TEST_F(PnScreen, EveryNoteOfEveryLevelCanBeShownSoundedAndAnswered)
             b->setVisible(false);
         afficher_boutons_notes_pn();
         for (const NotePn& n : notes) {
-            SCOPED_TRACE(n.picture.toStdString());
+            SCOPED_TRACE(n.name.toStdString());
             for (const char* style : games::common::kNoteStyles)
-                EXPECT_TRUE(catalogue->find(QString::fromLatin1(style), n.picture)) << style;
-            EXPECT_TRUE(catalogue->find(QStringLiteral("smiley"), n.picture + "_2"));
+                EXPECT_TRUE(catalogue->find(QString::fromLatin1(style), n.name)) << style;
+            EXPECT_TRUE(catalogue->find(QStringLiteral("smiley"), n.name + "_2"));
             EXPECT_GE(n.key, 1);
             EXPECT_LE(n.key, 39);
-            EXPECT_TRUE(n.picture.startsWith(QStringLiteral("%1_").arg(n.key, 2, 10, QLatin1Char('0'))));
-            platform::Label* button = pn().bouton_du_nom(n.name);
-            ASSERT_NE(button, nullptr) << n.name.toStdString();
+            EXPECT_TRUE(n.name.startsWith(QStringLiteral("%1_").arg(n.key, 2, 10, QLatin1Char('0'))));
+            platform::Label* button = pn().bouton_du_nom(n.nom);
+            ASSERT_NE(button, nullptr) << n.nom.toStdString();
             EXPECT_TRUE(button->visible());
         }
     }
@@ -134,7 +134,7 @@ TEST(PnLevelNotes, HigherLevels)
         QSet<QString> names;
         int lowest = 99, highest = 0;
         for (const NotePn& n : notes) {
-            names.insert(n.name);
+            names.insert(n.nom);
             lowest = std::min(lowest, n.key);
             highest = std::max(highest, n.key);
         }
@@ -160,13 +160,13 @@ TEST_F(PnScreen, DrawsAreUniformOverTheLevel)
         const int count = static_cast<int>(notes.size());
         for (int k = 0; k < count; ++k) {
             random.script = {(k + 0.5) / count};
-            const std::optional<NotePn> drawn = games::staff_name::tirer_note_pn(level);
+            const std::optional<games::common::DrawnNote> drawn = games::staff_name::tirer_note_pn(level);
             ASSERT_TRUE(drawn);
-            EXPECT_EQ(drawn->picture, notes[static_cast<size_t>(k)].picture);
+            EXPECT_EQ(drawn->note.name, notes[static_cast<size_t>(k)].name);
         }
     }
     random.script = {0.999999999};
-    EXPECT_EQ(games::staff_name::tirer_note_pn(1)->picture, "22_re");
+    EXPECT_EQ(games::staff_name::tirer_note_pn(1)->note.name, "22_re");
     EXPECT_FALSE(games::staff_name::tirer_note_pn(15));
 }
 

@@ -1,6 +1,8 @@
 #include "games/common/round.h"
 
+#include "media/form_bruitage.h"
 #include "media/form_image.h"
+#include "media/form_traduction.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/timer.h"
@@ -16,11 +18,21 @@ void ajouter(platform::Label& label, double n)
     label.setCaption(str(val(label.caption()) + n));
 }
 
-bool deux_joueurs(const RoundWidgets& w) { return w.Label_nom2.visible(); }
+std::optional<int> niveau_du_texte(const QString& text, int dernier)
+{
+    for (int level = 1; level <= dernier; ++level)
+        if (text == str(level))
+            return level;
+    return std::nullopt;
+}
+
+bool deux_joueurs(const RoundWidgets& w) { return w.Label_nom2 && w.Label_nom2->visible(); }
 bool partie_notee(const RoundWidgets& w) { return w.save_score.visible(); }
 
 void commencer_compte_a_rebours(const RoundWidgets& w)
 {
+    w.Timer1.setEnabled(false);
+    w.Timer2.setEnabled(false);
     w.Label_aide.setCaption(QString());
     w.Label_debut.setCaption(str(kCountdownFrom));
     w.Label_timer2.setCaption(QStringLiteral("0"));
@@ -68,6 +80,77 @@ bool seconde_pause(platform::Label& counter)
     ajouter(counter, -kPauseMs);
     return val(counter.caption()) <= 0;
 }
+
+void armer_pause(const RoundWidgets& w)
+{
+    w.Label_timer2.setCaption(str(kPauseMs));
+    w.Timer2.setEnabled(true);
+}
+
+void terminer_manche(const RoundWidgets& w)
+{
+    w.Timer1.setEnabled(false);
+    w.Timer2.setEnabled(false);
+}
+
+void arreter_manche(const RoundWidgets& w)
+{
+    w.Timer1.setEnabled(false);
+    w.Timer2.setEnabled(false);
+    w.Timer4.setEnabled(false);
+    w.Label_debut.setVisible(false);
+}
+
+bool niveau_suivant(const RoundWidgets& w, platform::Label& Label_niveau, int dernier)
+{
+    w.Label_suite.setEnabled(false);
+    w.Label_aide.setCaption(QString());
+    const std::optional<int> level = niveau_du_texte(Label_niveau.caption(), dernier);
+    if (!level || *level >= dernier)
+        return false;
+    Label_niveau.setCaption(str(*level + 1));
+    return true;
+}
+
+FinDeNiveau bonne_reponse_un_joueur(const RoundWidgets& w, const QString& niveau, int dernier)
+{
+    ajouter(w.Label_score, kAnswerPoints);
+    const double score = val(w.Label_score.caption());
+    if (score <= kPassScore) {
+        barre_bonne_reponse(w.Label_barre_score);
+        armer_pause(w);
+    }
+    if (score < kPassScore)
+        return FinDeNiveau::EnCours;
+    terminer_manche(w);
+    w.Label_barre_score.setWidth(kFullBar);
+    auto& texts = platform::form<media::Form_traduction>();
+    if (niveau != str(dernier)) {
+        w.Label_aide.setCaption(texts.Label_aide_suivant.caption());
+        return FinDeNiveau::Reussi;
+    }
+    w.Label_aide.setCaption(texts.Label_aide_fin_1joueur.caption());
+    return FinDeNiveau::Termine;
+}
+
+bool mauvaise_reponse_un_joueur(const RoundWidgets& w)
+{
+    const bool perdu = val(w.Label_temps.caption()) <= 0 || val(w.Label_score.caption()) <= 0;
+    if (perdu) {
+        w.Label_score.setCaption(QStringLiteral("0"));
+        terminer_manche(w);
+        w.Label_aide.setCaption(platform::form<media::Form_traduction>().Label_aide_perdu_1joueur.caption());
+        w.Label_barre_score.setWidth(0);
+    } else {
+        ajouter(w.Label_score, -kAnswerPoints);
+    }
+    barre_mauvaise_reponse(w.Label_barre_score);
+    return perdu;
+}
+
+void jouer_bruitage_erreur() { platform::form<media::Form_bruitage>().Command_faux.setValue(true); }
+
+void arreter_bruitage() { platform::form<media::Form_bruitage>().Command_stop.setValue(true); }
 
 bool reponse_jugee(const RoundWidgets& w)
 {

@@ -1,7 +1,10 @@
 #include "games/staff_name/form_pn.h"
 
 #include "games/staff_name/module_pn.h"
+#include "games/common/progress.h"
+#include "games/common/staff_notes.h"
 #include "media/form_bruitage.h"
+#include "media/form_instrument.h"
 #include "media/form_traduction.h"
 #include "media/res_picture.h"
 #include "players/form_bulles.h"
@@ -296,7 +299,7 @@ void Form_pn::Label_retour_Click()
 
 void Form_pn::nom_Click(const QString& note)
 {
-    if (!(Timer1.enabled() && val(Label_timer2.caption()) == 0 && Label_temps.caption() != QLatin1String("0")))
+    if (!common::reponse_jugee(manche()))
         return;
     // Enharmonic names are different answers: only the name drawn is right.
     if (Label_nom.caption() == note)
@@ -308,22 +311,84 @@ void Form_pn::nom_Click(const QString& note)
 } // namespace games::staff_name
 
 // ------------------------------------------------------------------------------- the round
-// (built on the round shared with the other games)
 
 namespace games::staff_name {
 
-void Form_pn::Label_jouer_Click() {}
-void Form_pn::Label_stop_Click() {}
-void Form_pn::Label_suite_Click() {}
-void Form_pn::Timer1_Timer() {}
-void Form_pn::Timer2_Timer() {}
-void Form_pn::Timer4_Timer() {}
-void Form_pn::Command_niveau_Click(int) {}
-void Form_pn::Command_reussi_Click() {}
-void Form_pn::tirer_note_du_niveau(int) {}
+common::RoundWidgets Form_pn::manche()
+{
+    return {Label_temps, Label_score, Label_barre_score, Label_barre_temps, Label_debut, Label_timer2, Label_aide,
+            Label_suite, save_score,  Metronome_stop,    Timer1,            Timer2,      Timer4};
+}
 
-void traiter_bonne_reponse_pn() {}
-void traiter_mauvaise_reponse_pn() {}
-void terminer_partie_notee_pn() {}
+void Form_pn::lancer_compte_a_rebours()
+{
+    Picture_note2.setVisible(false);
+    Picture_note.setVisible(false);
+    common::commencer_compte_a_rebours(manche());
+}
+
+void Form_pn::Label_jouer_Click() { lancer_compte_a_rebours(); }
+
+void Form_pn::Timer4_Timer()
+{
+    const QString seconds = platform::form<players::Form_options>().Text_temps.text();
+    if (!common::seconde_compte_a_rebours(manche(), seconds))
+        return;
+    afficher_boutons_notes_pn();
+    choisir_apparence_note_pn();
+    Picture_note2.setVisible(true);
+    Picture_note.setVisible(true);
+    if (const std::optional<int> level = common::niveau_du_texte(Label_niveau.caption()))
+        tirer_note_du_niveau(*level);
+}
+
+void Form_pn::tirer_note_du_niveau(int level)
+{
+    common::tirer_note_du_niveau(level, {&Command_niveau1, &Command_niveau2, &Command_niveau3, &Command_niveau4},
+                                 [this](int l) { Command_niveau_Click(l); });
+}
+
+void Form_pn::Command_niveau_Click(int level)
+{
+    const std::optional<common::DrawnNote> drawn = tirer_note_pn(level);
+    if (!drawn)
+        return;
+    note_triste = common::afficher_note(Picture_note, Picture_note2, nb_note.caption(), drawn->note.name);
+    Label_note.setCaption(str(drawn->note.key));
+    Label_nom.setCaption(drawn->note.nom);
+    platform::form<media::Form_instrument>().Command_pn.setValue(true);
+    Timer1.setEnabled(true);
+}
+
+void Form_pn::Timer1_Timer()
+{
+    const double duration = val(platform::form<players::Form_options>().Text_temps.text());
+    if (common::seconde_horloge(manche(), QStringLiteral("pn"), metronome_a_droite, duration))
+        traiter_mauvaise_reponse_pn();
+}
+
+void Form_pn::Timer2_Timer()
+{
+    common::seconde_pause_note(manche(), Picture_note, Label_niveau, [this](int level) { tirer_note_du_niveau(level); });
+}
+
+void Form_pn::Label_stop_Click()
+{
+    Label_apparence.setEnabled(true);
+    Label_score.setCaption(str(common::kStartScore));
+    Label_temps.setCaption(QStringLiteral("0"));
+    common::arreter_manche(manche());
+}
+
+void Form_pn::Label_suite_Click()
+{
+    if (common::niveau_suivant(manche(), Label_niveau))
+        lancer_compte_a_rebours();
+}
+
+void Form_pn::Command_reussi_Click()
+{
+    common::enregistrer_niveau_reussi(QStringLiteral("pn"), Label_niveau.caption());
+}
 
 } // namespace games::staff_name

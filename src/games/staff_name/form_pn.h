@@ -5,6 +5,7 @@
 // level and a metronome.  The game's state lives in the widgets (numbers as text); the
 // level-choice screen writes the level into it before it shows it.
 
+#include "games/common/round.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/timer.h"
@@ -103,6 +104,11 @@ public:
 
     // Which metronome picture comes next; flipped every clock second.
     bool metronome_a_droite = false;
+    // The note on the staff was drawn with its sad face (smiley style): a wrong answer shows it.
+    bool note_triste = false;
+
+    // The widgets of the round, as the shared round code reads them (no two-player play).
+    common::RoundWidgets manche();
 
     // The name buttons in the order of the ring, and the one that answers an internal name.
     const std::array<platform::Label*, kNameButtonCount>& boutons_noms() const { return names_; }
@@ -130,6 +136,8 @@ private:
     // The next note of a level: the level's generator button for levels 1 to 4, the same
     // routine for the levels above.
     void tirer_note_du_niveau(int level);
+    // Starts the countdown of a new round.
+    void lancer_compte_a_rebours();
     // Keeps the time words clear of the seconds in every language.
     void placer_temps_restant();
 

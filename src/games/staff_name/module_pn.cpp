@@ -1,11 +1,12 @@
 #include "games/staff_name/module_pn.h"
 
 #include "games/common/note_style.h"
-#include "games/staff_keyboard/levels.h"
+#include "games/common/round.h"
 #include "games/staff_name/form_pn.h"
 #include "games/staff_name/level_notes.h"
 #include "platform/forms.h"
 #include "platform/vb.h"
+#include "players/form_joueurs.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -22,10 +23,20 @@ void montrer(std::initializer_list<platform::Label*> buttons, bool on)
         b->setVisible(on);
 }
 
-NotePn note_de_l_image(const std::string& picture)
+common::NotePicture note_de_l_image(const std::string& picture)
 {
     return {QString::fromStdString(picture), staff_name_notes::keyOfPicture(picture),
             QString::fromStdString(staff_name_notes::nameOfPicture(picture))};
+}
+
+// Every end of a game: the note goes and the appearance may be changed again (the clock and
+// the pause are stopped by the round).
+void fin_de_partie()
+{
+    Form_pn& f = jeu();
+    f.Label_apparence.setEnabled(true);
+    f.Picture_note.setVisible(false);
+    f.Picture_note2.setVisible(false);
 }
 
 } // namespace
@@ -45,54 +56,93 @@ void afficher_boutons_notes_pn()
                          &f.Command_sold, &f.Command_lad, &f.Command_sid};
     const auto flats = {&f.Command_dob, &f.Command_reb, &f.Command_mib, &f.Command_fab,
                         &f.Command_solb, &f.Command_lab, &f.Command_sib};
-    const QString level = f.Label_niveau.caption();
-    auto is = [&level](std::initializer_list<const char*> texts) {
-        return std::any_of(texts.begin(), texts.end(), [&level](const char* t) { return level == QLatin1String(t); });
-    };
-    if (is({"1"})) {
+    const std::optional<int> level = common::niveau_du_texte(f.Label_niveau.caption());
+    if (!level)
+        return;
+    if (*level == 1) {
         montrer({&f.Command_do, &f.Command_re, &f.Command_si}, true);
-    } else if (is({"2"})) {
+    } else if (*level == 2) {
         montrer({&f.Command_do, &f.Command_re, &f.Command_mi, &f.Command_la, &f.Command_si}, true);
-    } else if (is({"3", "4", "5", "6", "7"})) {
+    } else if (*level <= 7) {
         montrer(naturals, true);
-    } else if (is({"8"})) {
+    } else if (*level == 8) {
         montrer(sharps, true);
         montrer(naturals, false);
         montrer(flats, false);
-    } else if (is({"9"})) {
+    } else if (*level == 9) {
         montrer(flats, true);
         montrer(naturals, false);
         montrer(sharps, false);
-    } else if (is({"10", "11", "12", "13", "14"})) {
+    } else {
         montrer(naturals, true);
         montrer(sharps, true);
         montrer(flats, true);
     }
 }
 
-std::vector<NotePn> notes_du_niveau(int level)
+std::vector<common::NotePicture> notes_du_niveau(int level)
 {
-    std::vector<NotePn> notes;
-    if (level >= 1 && level <= 4) {
-        // The draw tables the staff games share, in rising pitch.
-        for (const staff_keyboard::NotePicture& n : staff_keyboard::table_du_niveau(level))
-            notes.push_back(note_de_l_image(n.name.toStdString()));
-        return notes;
-    }
+    if (level >= 1 && level <= 4)
+        return common::table_du_niveau(level);
+    std::vector<common::NotePicture> notes;
     for (const std::string& picture : staff_name_notes::levelNotes(level))
         notes.push_back(note_de_l_image(picture));
     return notes;
 }
 
-std::optional<NotePn> tirer_note_pn(int level)
+std::optional<common::DrawnNote> tirer_note_pn(int level)
 {
-    const std::vector<NotePn> notes = notes_du_niveau(level);
-    if (notes.empty())
-        return std::nullopt;
-    platform::randomize();
-    const int count = static_cast<int>(notes.size());
-    const int draw = std::clamp(static_cast<int>(platform::rnd() * count), 0, count - 1);
-    return notes[static_cast<size_t>(draw)];
+    return common::tirer_note_parmi(notes_du_niveau(level));
+}
+
+void traiter_bonne_reponse_pn()
+{
+    Form_pn& f = jeu();
+    const common::RoundWidgets w = f.manche();
+    common::arreter_bruitage();
+    common::portee_vide(f.Picture_note, f.Picture_note2);
+    f.note_triste = false;
+    if (common::partie_notee(w)) {
+        common::ajouter(f.Label_score, common::kAnswerPoints);
+        common::armer_pause(w);
+        return;
+    }
+    const common::FinDeNiveau fin = common::bonne_reponse_un_joueur(w, f.Label_niveau.caption());
+    if (fin == common::FinDeNiveau::EnCours)
+        return;
+    fin_de_partie();
+    if (fin == common::FinDeNiveau::Reussi) {
+        f.Command_reussi.setValue(true);
+        f.Label_suite.setEnabled(true);
+    }
+}
+
+void traiter_mauvaise_reponse_pn()
+{
+    Form_pn& f = jeu();
+    const common::RoundWidgets w = f.manche();
+    if (common::partie_notee(w)) {
+        if (platform::val(f.Label_temps.caption()) == 0) {
+            terminer_partie_notee_pn();
+            return;
+        }
+        common::ajouter(f.Label_score, -common::kAnswerPoints);
+        common::jouer_bruitage_erreur();
+        return;
+    }
+    // The sad face comes from the note on the staff, whatever the dialog says now.
+    common::montrer_visage_triste(f.Picture_note, f.note_triste);
+    if (common::mauvaise_reponse_un_joueur(w))
+        fin_de_partie();
+    common::jouer_bruitage_erreur();
+}
+
+void terminer_partie_notee_pn()
+{
+    Form_pn& f = jeu();
+    common::terminer_manche(f.manche());
+    fin_de_partie();
+    // The player's name (Form_joueurs' DBCombo1) and Label_score go to the high-score list here.
 }
 
 } // namespace games::staff_name

@@ -3,6 +3,8 @@
 // the notes a level draws, and the judging of an answer.  Plain procedures that reach Form_pn
 // by name.
 
+#include "games/common/staff_notes.h"
+
 #include <QString>
 
 #include <optional>
@@ -25,15 +27,10 @@ void traiter_mauvaise_reponse_pn();
 // The end of a scored run (0 seconds left): the game stops; the score is handed over here.
 void terminer_partie_notee_pn();
 
-// A note of the game: its picture (resource name within a style), its key and its name.
-struct NotePn {
-    QString picture;  // "20_do_s"
-    int key = 0;      // 20
-    QString name;     // "do"
-};
-// The notes a level (1 to 14) draws among, in draw order; nothing for another level.
-std::vector<NotePn> notes_du_niveau(int level);
+// The notes a level (1 to 14) draws among, in draw order: the staff games' tables at levels 1
+// to 4, then the notes of the level pictures; nothing for another level.
+std::vector<common::NotePicture> notes_du_niveau(int level);
 // Draws one note of a level, each equally likely (the random generator is reseeded first).
-std::optional<NotePn> tirer_note_pn(int level);
+std::optional<common::DrawnNote> tirer_note_pn(int level);
 
 } // namespace games::staff_name
