@@ -75,8 +75,9 @@ void designHolder(platform::Label& label, double top, const QString& caption)
 
 } // namespace
 
-Form_pp::Form_pp() : Form(QStringLiteral("Form_pp"))
+Form_pp::Form_pp() : StaffGameScreen(QStringLiteral("Form_pp"), QStringLiteral("pp"))
 {
+    Label_nom2_ = &Label_nom2;
     setClientSize(12000, 9000);
     setCaption(QStringLiteral("Tastevolo"));
     // Key presses reach the screen before its widgets (computer-keyboard play).
@@ -210,42 +211,14 @@ Form_pp::Form_pp() : Form(QStringLiteral("Form_pp"))
     }
 
     // Handlers.
-    Label_jouer.onClick = [this] { Label_jouer_Click(); };
-    Label_stop.onClick = [this] { Label_stop_Click(); };
-    Label_suite.onClick = [this] { Label_suite_Click(); };
-    Label_retour.onClick = [this] { Label_retour_Click(); };
-    Label_apparence.onClick = [this] { Label_apparence_Click(); };
-    Label_bruitages.onClick = [this] { Label_bruitages_Click(); };
-    Label_temps_jeu.onClick = [this] { Label_temps_jeu_Click(); };
-    Command_niveau1.onClick = [this] { Command_niveau_Click(1); };
-    Command_niveau2.onClick = [this] { Command_niveau_Click(2); };
-    Command_niveau3.onClick = [this] { Command_niveau_Click(3); };
-    Command_niveau4.onClick = [this] { Command_niveau_Click(4); };
-    Command_reussi.onClick = [this] { Command_reussi_Click(); };
-    Timer1.onTimer = [this] { Timer1_Timer(); };
-    Timer2.onTimer = [this] { Timer2_Timer(); };
     Timer3.onTimer = [this] { Timer3_Timer(); };
-    Timer4.onTimer = [this] { Timer4_Timer(); };
 }
 
 void Form_pp::Form_Load()
 {
     centre();
-    auto& t = platform::form<media::Form_traduction>();
-    Label_jouer.setCaption(t.jouer_rejouer.caption());
-    Label_retour.setCaption(t.retour.caption());
-    Label_suite.setCaption(t.suivant.caption());
-    Label_level.setCaption(t.niveau.caption());
-    Label_stop.setCaption(t.arreter.caption());
-    Label_sc.setCaption(t.score.caption());
-    Label_temps_restant.setCaption(t.temps_restant.caption());
-    Label_temps_jeu.setCaption(t.duree_du_jeu.caption());
-    Label_bruitages.setCaption(t.bruitages.caption());
-    Label_apparence.setCaption(t.apparence_de_la_note.caption());
-    Label_secondes.setCaption(t.secondes.caption());
-    players::charger_apparence_notes();
-    platform::form<players::Form_bulles>().Label_form.setCaption(QStringLiteral("pp"));
-    Label_port.setCaption(t.Label_port.caption());
+    charger_textes_et_apparence();
+    Label_port.setCaption(platform::form<media::Form_traduction>().Label_port.caption());
     // The list of MIDI input devices comes with the MIDI input.
 }
 
@@ -254,12 +227,6 @@ platform::CommandButton& Form_pp::touche(int key)
     return *keys_.at(static_cast<size_t>(key - 1));
 }
 
-common::RoundWidgets Form_pp::manche()
-{
-    return {Label_temps,  Label_score, Label_barre_score, Label_barre_temps, Label_debut,
-            Label_timer2, Label_aide,  Label_suite,       save_score,        Metronome_stop,
-            Timer1,       Timer2,      Timer4,            &Label_nom2};
-}
 
 // ------------------------------------------------------------------------------- the round
 
@@ -356,24 +323,10 @@ void Form_pp::Label_retour_Click()
     platform::unload(*this);
 }
 
-void Form_pp::Label_apparence_Click()
+void Form_pp::fin_de_partie()
 {
-    auto& bulles = platform::form<players::Form_bulles>();
-    // The dialog applies its choice to the screen that opened it.
-    bulles.Label_form.setCaption(QStringLiteral("pp"));
-    bulles.Show(1);
-}
-
-void Form_pp::Label_bruitages_Click()
-{
-    players::charger_bruitages();
-    platform::form<media::Form_bruitage>().Show(1);
-}
-
-void Form_pp::Label_temps_jeu_Click()
-{
-    players::charger_duree();
-    platform::form<players::Form_options>().Show(1);
+    StaffGameScreen::fin_de_partie();
+    Timer3.setEnabled(false);
 }
 
 void Form_pp::Command_reussi_Click()

@@ -33,18 +33,6 @@ void peindre_touches(const QString& game, const QString& language)
     }
 }
 
-// Every end of a game: the clock and both pauses stop, the note goes, the appearance may be
-// changed again.
-void fin_de_partie()
-{
-    Form_pp& f = jeu();
-    f.Label_apparence.setEnabled(true);
-    common::terminer_manche(f.manche());
-    f.Timer3.setEnabled(false);
-    f.Picture_note.setVisible(false);
-    f.Picture_note2.setVisible(false);
-}
-
 void points_du_joueur(double points)
 {
     Form_pp& f = jeu();
@@ -66,11 +54,7 @@ void armer_pause_erreur()
 
 } // namespace
 
-void choisir_apparence_note_pp()
-{
-    if (const std::optional<QString> style = common::choisir_apparence(common::styles_coches()))
-        jeu().nb_note.setCaption(*style);
-}
+void choisir_apparence_note_pp() { common::appliquer_apparence(jeu().nb_note); }
 
 void colorer_touches_niveau_pp()
 {
@@ -117,14 +101,7 @@ void traiter_bonne_reponse_pp()
         return;
     }
 
-    const common::FinDeNiveau fin = common::bonne_reponse_un_joueur(f.manche(), f.Label_niveau.caption());
-    if (fin == common::FinDeNiveau::EnCours)
-        return;
-    fin_de_partie();
-    if (fin == common::FinDeNiveau::Reussi) {
-        f.Command_reussi.setValue(true);
-        f.Label_suite.setEnabled(true);
-    }
+    f.bonne_reponse_un_joueur();
 }
 
 void traiter_mauvaise_reponse_pp()
@@ -139,7 +116,7 @@ void traiter_mauvaise_reponse_pp()
     const double seconds = val(f.Label_temps.caption());
     if (f.save_score.visible()) {
         if (seconds == 0) {
-            fin_de_partie();
+            f.fin_de_partie();
             // The high-score list takes the run's result once the score screen exists.
             return;
         }
@@ -156,7 +133,7 @@ void traiter_mauvaise_reponse_pp()
             return;
         }
         f.Label_aide.setCaption(texts.Label_aide_fin_2joueurs.caption());
-        fin_de_partie();
+        f.fin_de_partie();
         f.Label_barre_score.setWidth(0);
         return;
     }
@@ -164,7 +141,7 @@ void traiter_mauvaise_reponse_pp()
         common::jouer_bruitage_erreur();
         return;
     }
-    fin_de_partie();
+    f.fin_de_partie();
 }
 
 } // namespace games::staff_keyboard

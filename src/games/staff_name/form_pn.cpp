@@ -53,7 +53,7 @@ void designHolder(platform::Control& holder, double left, double top)
 
 } // namespace
 
-Form_pn::Form_pn() : Form(QStringLiteral("Form_pn"))
+Form_pn::Form_pn() : StaffGameScreen(QStringLiteral("Form_pn"), QStringLiteral("pn"))
 {
     setClientSize(12000, 9000);
     setBorderStyle(0);
@@ -171,21 +171,6 @@ Form_pn::Form_pn() : Form(QStringLiteral("Form_pn"))
     // Handlers.
     onMouseMove = [this](int, int, double, double) { Form_MouseMove(); };
     onDesktopClose = [this] { Label_retour_Click(); };
-    Label_jouer.onClick = [this] { Label_jouer_Click(); };
-    Label_stop.onClick = [this] { Label_stop_Click(); };
-    Label_suite.onClick = [this] { Label_suite_Click(); };
-    Label_retour.onClick = [this] { Label_retour_Click(); };
-    Label_apparence.onClick = [this] { Label_apparence_Click(); };
-    Label_bruitages.onClick = [this] { Label_bruitages_Click(); };
-    Label_temps_jeu.onClick = [this] { Label_temps_jeu_Click(); };
-    Command_niveau1.onClick = [this] { Command_niveau_Click(1); };
-    Command_niveau2.onClick = [this] { Command_niveau_Click(2); };
-    Command_niveau3.onClick = [this] { Command_niveau_Click(3); };
-    Command_niveau4.onClick = [this] { Command_niveau_Click(4); };
-    Command_reussi.onClick = [this] { Command_reussi_Click(); };
-    Timer1.onTimer = [this] { Timer1_Timer(); };
-    Timer2.onTimer = [this] { Timer2_Timer(); };
-    Timer4.onTimer = [this] { Timer4_Timer(); };
 }
 
 void Form_pn::Form_Load()
@@ -195,22 +180,8 @@ void Form_pn::Form_Load()
     background.setFileName(platform::programFile());
     setPicture(background.LoadResPicture(QStringLiteral("fond"), QStringLiteral("pn")));
 
-    auto& t = platform::form<media::Form_traduction>();
-    Label_jouer.setCaption(t.jouer_rejouer.caption());
-    Label_retour.setCaption(t.retour.caption());
-    Label_suite.setCaption(t.suivant.caption());
-    Label_level.setCaption(t.niveau.caption());
-    Label_stop.setCaption(t.arreter.caption());
-    Label_sc.setCaption(t.score.caption());
-    Label_temps_restant.setCaption(t.temps_restant.caption());
-    Label_temps_jeu.setCaption(t.duree_du_jeu.caption());
-    Label_bruitages.setCaption(t.bruitages.caption());
-    Label_apparence.setCaption(t.apparence_de_la_note.caption());
-    Label_secondes.setCaption(t.secondes.caption());
+    charger_textes_et_apparence();
     placer_temps_restant();
-
-    players::charger_apparence_notes();
-    platform::form<players::Form_bulles>().Label_form.setCaption(QStringLiteral("pn"));
 
     // The names in the player's language: English letters for all 21; in Spanish only the
     // three names of D lose their accent.
@@ -267,27 +238,7 @@ void Form_pn::Form_MouseMove()
         button->setForeColor(platform::colors::kBlack);
 }
 
-// ------------------------------------------------------------------------ settings, "Retour"
-
-void Form_pn::Label_apparence_Click()
-{
-    auto& bulles = platform::form<players::Form_bulles>();
-    // The dialog applies its choice to the screen that opened it.
-    bulles.Label_form.setCaption(QStringLiteral("pn"));
-    bulles.Show(1);
-}
-
-void Form_pn::Label_bruitages_Click()
-{
-    players::charger_bruitages();
-    platform::form<media::Form_bruitage>().Show(1);
-}
-
-void Form_pn::Label_temps_jeu_Click()
-{
-    players::charger_duree();
-    platform::form<players::Form_options>().Show(1);
-}
+// ---------------------------------------------------------------------------------- "Retour"
 
 void Form_pn::Label_retour_Click()
 {
@@ -314,11 +265,6 @@ void Form_pn::nom_Click(const QString& note)
 
 namespace games::staff_name {
 
-common::RoundWidgets Form_pn::manche()
-{
-    return {Label_temps, Label_score, Label_barre_score, Label_barre_temps, Label_debut, Label_timer2, Label_aide,
-            Label_suite, save_score,  Metronome_stop,    Timer1,            Timer2,      Timer4};
-}
 
 void Form_pn::lancer_compte_a_rebours()
 {

@@ -5,10 +5,7 @@
 // level and a metronome.  The game's state lives in the widgets (numbers as text); the
 // level-choice screen writes the level into it before it shows it.
 
-#include "games/common/round.h"
-#include "platform/controls.h"
-#include "platform/forms.h"
-#include "platform/timer.h"
+#include "games/common/staff_screen.h"
 
 #include <array>
 
@@ -41,41 +38,12 @@ namespace games::staff_name {
 
 constexpr int kNameButtonCount = 21;
 
-class Form_pn : public platform::Form {
+class Form_pn : public common::StaffGameScreen {
     Q_OBJECT
 public:
     Form_pn();
 
     void Form_Load() override;
-
-    // The row of label buttons.
-    platform::Label Label_jouer{this, QStringLiteral("Label_jouer")};
-    platform::Label Label_stop{this, QStringLiteral("Label_stop")};
-    platform::Label Label_retour{this, QStringLiteral("Label_retour")};
-    platform::Label Label_suite{this, QStringLiteral("Label_suite")};
-    platform::Label Label_temps_jeu{this, QStringLiteral("Label_temps_jeu")};
-    platform::Label Label_bruitages{this, QStringLiteral("Label_bruitages")};
-    platform::Label Label_apparence{this, QStringLiteral("Label_apparence")};
-
-    // The staff: Picture_note2 lies exactly under Picture_note.
-    platform::PictureBox Picture_note2{this, QStringLiteral("Picture_note2")};
-    platform::PictureBox Picture_note{this, QStringLiteral("Picture_note")};
-    platform::Label Label_debut{this, QStringLiteral("Label_debut")};
-    platform::Label Label_aide{this, QStringLiteral("Label_aide")};
-    platform::Image Metronome_stop{this, QStringLiteral("Metronome_stop")};
-
-    // Level, score and time.
-    platform::Label Label_level{this, QStringLiteral("Label_level")};
-    platform::Label Label_niveau{this, QStringLiteral("Label_niveau")};
-    platform::Label Label_sc{this, QStringLiteral("Label_sc")};
-    platform::Label Label_score{this, QStringLiteral("Label_score")};
-    platform::Label Label_rouge_score{this, QStringLiteral("Label_rouge_score")};
-    platform::Label Label_barre_score{this, QStringLiteral("Label_barre_score")};
-    platform::Label Label_temps_restant{this, QStringLiteral("Label_temps_restant")};
-    platform::Label Label_temps{this, QStringLiteral("Label_temps")};
-    platform::Label Label_secondes{this, QStringLiteral("Label_secondes")};
-    platform::Label Label_rouge_temps{this, QStringLiteral("Label_rouge_temps")};
-    platform::Label Label_barre_temps{this, QStringLiteral("Label_barre_temps")};
 
     // The name buttons.
 #define TV_DECLARE_PN_NAME(widget, note, fr, en, l, t, w, h) \
@@ -83,32 +51,8 @@ public:
     TV_PN_NAME_BUTTONS(TV_DECLARE_PN_NAME)
 #undef TV_DECLARE_PN_NAME
 
-    // State holders outside the visible area.
-    platform::Label Label_note{this, QStringLiteral("Label_note")};
+    // The internal name of the note on the staff, which the name buttons are judged against.
     platform::Label Label_nom{this, QStringLiteral("Label_nom")};
-    platform::Label Label_timer2{this, QStringLiteral("Label_timer2")};
-    platform::Label nb_note{this, QStringLiteral("nb_note")};
-    platform::Label save_score{this, QStringLiteral("save_score")};
-
-    // Hidden actions: the note generators of levels 1 to 4 and the level passed.
-    platform::CommandButton Command_niveau1{this, QStringLiteral("Command_niveau1")};
-    platform::CommandButton Command_niveau2{this, QStringLiteral("Command_niveau2")};
-    platform::CommandButton Command_niveau3{this, QStringLiteral("Command_niveau3")};
-    platform::CommandButton Command_niveau4{this, QStringLiteral("Command_niveau4")};
-    platform::CommandButton Command_reussi{this, QStringLiteral("Command_reussi")};
-
-    // The clock, the pause after a right answer, the countdown.
-    platform::Timer Timer1{this, QStringLiteral("Timer1"), 1000, false};
-    platform::Timer Timer2{this, QStringLiteral("Timer2"), 1000, false};
-    platform::Timer Timer4{this, QStringLiteral("Timer4"), 1000, false};
-
-    // Which metronome picture comes next; flipped every clock second.
-    bool metronome_a_droite = false;
-    // The note on the staff was drawn with its sad face (smiley style): a wrong answer shows it.
-    bool note_triste = false;
-
-    // The widgets of the round, as the shared round code reads them (no two-player play).
-    common::RoundWidgets manche();
 
     // The name buttons in the order of the ring, and the one that answers an internal name.
     const std::array<platform::Label*, kNameButtonCount>& boutons_noms() const { return names_; }
@@ -116,23 +60,20 @@ public:
 
     // Button handlers (public: the level-choice screen and the main menu close a loaded game
     // screen through its "Retour").
-    void Label_jouer_Click();
-    void Label_stop_Click();
-    void Label_suite_Click();
-    void Label_retour_Click();
-    void Label_apparence_Click();
-    void Label_bruitages_Click();
-    void Label_temps_jeu_Click();
+    void Label_jouer_Click() override;
+    void Label_stop_Click() override;
+    void Label_suite_Click() override;
+    void Label_retour_Click() override;
 
 private:
     void Form_MouseMove();
     void nom_MouseMove(platform::Label& button);
     void nom_Click(const QString& note);
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer4_Timer();
-    void Command_niveau_Click(int level);
-    void Command_reussi_Click();
+    void Timer1_Timer() override;
+    void Timer2_Timer() override;
+    void Timer4_Timer() override;
+    void Command_niveau_Click(int level) override;
+    void Command_reussi_Click() override;
     // The next note of a level: the level's generator button for levels 1 to 4, the same
     // routine for the levels above.
     void tirer_note_du_niveau(int level);

@@ -29,23 +29,9 @@ common::NotePicture note_de_l_image(const std::string& picture)
             QString::fromStdString(staff_name_notes::nameOfPicture(picture))};
 }
 
-// Every end of a game: the note goes and the appearance may be changed again (the clock and
-// the pause are stopped by the round).
-void fin_de_partie()
-{
-    Form_pn& f = jeu();
-    f.Label_apparence.setEnabled(true);
-    f.Picture_note.setVisible(false);
-    f.Picture_note2.setVisible(false);
-}
-
 } // namespace
 
-void choisir_apparence_note_pn()
-{
-    if (const std::optional<QString> style = common::choisir_apparence(common::styles_coches()))
-        jeu().nb_note.setCaption(*style);
-}
+void choisir_apparence_note_pn() { common::appliquer_apparence(jeu().nb_note); }
 
 void afficher_boutons_notes_pn()
 {
@@ -107,14 +93,7 @@ void traiter_bonne_reponse_pn()
         common::armer_pause(w);
         return;
     }
-    const common::FinDeNiveau fin = common::bonne_reponse_un_joueur(w, f.Label_niveau.caption());
-    if (fin == common::FinDeNiveau::EnCours)
-        return;
-    fin_de_partie();
-    if (fin == common::FinDeNiveau::Reussi) {
-        f.Command_reussi.setValue(true);
-        f.Label_suite.setEnabled(true);
-    }
+    f.bonne_reponse_un_joueur();
 }
 
 void traiter_mauvaise_reponse_pn()
@@ -133,15 +112,14 @@ void traiter_mauvaise_reponse_pn()
     // The sad face comes from the note on the staff, whatever the dialog says now.
     common::montrer_visage_triste(f.Picture_note, f.note_triste);
     if (common::mauvaise_reponse_un_joueur(w))
-        fin_de_partie();
+        f.fin_de_partie();
     common::jouer_bruitage_erreur();
 }
 
 void terminer_partie_notee_pn()
 {
     Form_pn& f = jeu();
-    common::terminer_manche(f.manche());
-    fin_de_partie();
+    f.fin_de_partie();
     // The player's name (Form_joueurs' DBCombo1) and Label_score go to the high-score list here.
 }
 

@@ -1,0 +1,94 @@
+#include "games/common/staff_screen.h"
+
+#include "media/form_bruitage.h"
+#include "media/form_traduction.h"
+#include "players/form_bulles.h"
+#include "players/form_options.h"
+#include "players/module2.h"
+
+namespace games::common {
+
+StaffGameScreen::StaffGameScreen(const QString& formName, const QString& code) : Form(formName), code_(code)
+{
+    Label_jouer.onClick = [this] { Label_jouer_Click(); };
+    Label_stop.onClick = [this] { Label_stop_Click(); };
+    Label_suite.onClick = [this] { Label_suite_Click(); };
+    Label_retour.onClick = [this] { Label_retour_Click(); };
+    Command_niveau1.onClick = [this] { Command_niveau_Click(1); };
+    Command_niveau2.onClick = [this] { Command_niveau_Click(2); };
+    Command_niveau3.onClick = [this] { Command_niveau_Click(3); };
+    Command_niveau4.onClick = [this] { Command_niveau_Click(4); };
+    Command_reussi.onClick = [this] { Command_reussi_Click(); };
+    Timer1.onTimer = [this] { Timer1_Timer(); };
+    Timer2.onTimer = [this] { Timer2_Timer(); };
+    Timer4.onTimer = [this] { Timer4_Timer(); };
+    Label_apparence.onClick = [this] { Label_apparence_Click(); };
+    Label_bruitages.onClick = [this] { Label_bruitages_Click(); };
+    Label_temps_jeu.onClick = [this] { Label_temps_jeu_Click(); };
+}
+
+RoundWidgets StaffGameScreen::manche()
+{
+    return {Label_temps, Label_score, Label_barre_score, Label_barre_temps, Label_debut, Label_timer2, Label_aide,
+            Label_suite, save_score,  Metronome_stop,    Timer1,            Timer2,      Timer4,      Label_nom2_};
+}
+
+void StaffGameScreen::fin_de_partie()
+{
+    Label_apparence.setEnabled(true);
+    terminer_manche(manche());
+    Picture_note.setVisible(false);
+    Picture_note2.setVisible(false);
+}
+
+void StaffGameScreen::bonne_reponse_un_joueur()
+{
+    const FinDeNiveau fin = common::bonne_reponse_un_joueur(manche(), Label_niveau.caption());
+    if (fin == FinDeNiveau::EnCours)
+        return;
+    fin_de_partie();
+    if (fin == FinDeNiveau::Reussi) {
+        Command_reussi.setValue(true);
+        Label_suite.setEnabled(true);
+    }
+}
+
+void StaffGameScreen::charger_textes_et_apparence()
+{
+    auto& t = platform::form<media::Form_traduction>();
+    Label_jouer.setCaption(t.jouer_rejouer.caption());
+    Label_retour.setCaption(t.retour.caption());
+    Label_suite.setCaption(t.suivant.caption());
+    Label_level.setCaption(t.niveau.caption());
+    Label_stop.setCaption(t.arreter.caption());
+    Label_sc.setCaption(t.score.caption());
+    Label_temps_restant.setCaption(t.temps_restant.caption());
+    Label_temps_jeu.setCaption(t.duree_du_jeu.caption());
+    Label_bruitages.setCaption(t.bruitages.caption());
+    Label_apparence.setCaption(t.apparence_de_la_note.caption());
+    Label_secondes.setCaption(t.secondes.caption());
+    players::charger_apparence_notes();
+    platform::form<players::Form_bulles>().Label_form.setCaption(code_);
+}
+
+void StaffGameScreen::Label_apparence_Click()
+{
+    auto& bulles = platform::form<players::Form_bulles>();
+    // The dialog applies its choice to the screen that opened it.
+    bulles.Label_form.setCaption(code_);
+    bulles.Show(1);
+}
+
+void StaffGameScreen::Label_bruitages_Click()
+{
+    players::charger_bruitages();
+    platform::form<media::Form_bruitage>().Show(1);
+}
+
+void StaffGameScreen::Label_temps_jeu_Click()
+{
+    players::charger_duree();
+    platform::form<players::Form_options>().Show(1);
+}
+
+} // namespace games::common
