@@ -39,10 +39,10 @@ TEST_F(PnScreen, LayoutAsDesigned)
         {"Picture_note", 3960, 2400, 3855, 3735},   {"Label_debut", 5393, 3653, 1215, 1695},
         {"Label_aide", 4080, 3720, 3615, 2295},     {"Metronome_stop", 10560, 6360, 795, 1200},
         {"Label_level", 10200, 7800, 1035, 255},    {"Label_niveau", 11160, 7800, 495, 255},
-        {"Label_sc", 120, 8400, 1095, 255},         {"Label_score", 1080, 8400, 855, 255},
+        {"Label_sc", 120, 8265, 1095, 255},         {"Label_score", 1080, 8265, 855, 255},
         {"Label_rouge_score", 120, 8520, 11760, 135}, {"Label_barre_score", 120, 8520, 5880, 135},
-        {"Label_temps_restant", 120, 8640, 2295, 255}, {"Label_temps", 1920, 8640, 735, 255},
-        {"Label_secondes", 2640, 8640, 1455, 255},  {"Label_rouge_temps", 120, 8760, 11760, 135},
+        {"Label_temps_restant", 5895, 8265, 3795, 255}, {"Label_temps", 9690, 8265, 735, 255},
+        {"Label_secondes", 10425, 8265, 1455, 255}, {"Label_rouge_temps", 120, 8760, 11760, 135},
         {"Label_barre_temps", 120, 8760, 15, 135},
         // The ring of names, clockwise from the top left.
         {"Command_do", 3000, 2265, 855, 615},       {"Command_dod", 3615, 1095, 975, 735},
@@ -145,9 +145,9 @@ TEST_F(PnScreen, CaptionsPerLanguage)
     }
 }
 
-// The bottom row keeps its texts apart in every language: the words for the time left end
-// before the seconds begin.
-TEST_F(PnScreen, TimeWordsStayClearOfTheSeconds)
+// The bottom of the screen keeps its texts apart in every language: no text runs into another,
+// out of its label, or under a bar.
+TEST_F(PnScreen, BottomTextsStayApart)
 {
     for (const char* language : {"francais", "anglais", "espagnol"}) {
         SCOPED_TRACE(language);
@@ -156,14 +156,30 @@ TEST_F(PnScreen, TimeWordsStayClearOfTheSeconds)
         platform::form<players::Form_joueurs>().Label_langue.setCaption(QString::fromLatin1(language));
         platform::form<media::Form_traduction>().Command_langue.click();
         Form_pn& f = pn();
-        const QFontMetrics words(f.Label_temps_restant.widget()->font());
-        const QFontMetrics digits(f.Label_temps.widget()->font());
-        const double wordsRight = f.Label_temps_restant.left() + words.horizontalAdvance(f.Label_temps_restant.caption()) * 15.0;
-        const double digitsLeft = f.Label_temps.left() + (f.Label_temps.width() - digits.horizontalAdvance("900") * 15.0) / 2;
-        EXPECT_LT(wordsRight, digitsLeft);
-        EXPECT_GE(f.Label_secondes.left(), f.Label_temps.left() + f.Label_temps.width() - 15);
-        const double scoreRight = f.Label_sc.left() + words.horizontalAdvance(f.Label_sc.caption()) * 15.0;
-        EXPECT_LT(scoreRight, f.Label_score.left() + (f.Label_score.width() - digits.horizontalAdvance("200") * 15.0) / 2);
+        f.Label_score.setCaption(QStringLiteral("-200"));
+        f.Label_temps.setCaption(QStringLiteral("900"));
+        f.Label_niveau.setCaption(QStringLiteral("14"));
+        // Where each text is drawn, in pixels.
+        std::vector<std::pair<QString, QRect>> texts;
+        for (platform::Label* l : {&f.Label_sc, &f.Label_score, &f.Label_temps_restant, &f.Label_temps,
+                                   &f.Label_secondes, &f.Label_level, &f.Label_niveau}) {
+            const QRect box = l->widget()->geometry();
+            const int width = QFontMetrics(l->widget()->font()).horizontalAdvance(l->caption());
+            const int height = QFontMetrics(l->widget()->font()).height();
+            const int left = l->alignment() == 0 ? box.left() : l->alignment() == 1 ? box.right() + 1 - width
+                                                                                        : box.center().x() - width / 2;
+            const QRect text(left, box.top(), width, height);
+            EXPECT_TRUE(box.contains(text)) << l->name().toStdString() << " runs out of its label";
+            texts.emplace_back(l->name(), text);
+        }
+        for (size_t i = 0; i < texts.size(); ++i) {
+            for (size_t j = i + 1; j < texts.size(); ++j)
+                EXPECT_FALSE(texts[i].second.intersects(texts[j].second))
+                    << texts[i].first.toStdString() << " / " << texts[j].first.toStdString();
+            for (platform::Label* bar : {&f.Label_rouge_score, &f.Label_rouge_temps})
+                EXPECT_FALSE(texts[i].second.intersects(bar->widget()->geometry()))
+                    << texts[i].first.toStdString() << " under " << bar->name().toStdString();
+        }
     }
 }
 

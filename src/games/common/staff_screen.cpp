@@ -6,7 +6,25 @@
 #include "players/form_options.h"
 #include "players/module2.h"
 
+#include <QFontMetricsF>
+
 namespace games::common {
+
+namespace {
+
+// A caption longer than its button in some language ("Appearance of the note") takes a smaller
+// font rather than being cut.
+void ajuster_a_la_largeur(platform::Label& button)
+{
+    const double inner = button.widget()->width() - 6;
+    double points = button.fontSize();
+    while (points > 8 && QFontMetricsF(button.widget()->font()).horizontalAdvance(button.caption()) > inner) {
+        points -= 0.75;
+        button.setFont(QStringLiteral("Times New Roman"), points, button.fontBold());
+    }
+}
+
+} // namespace
 
 StaffGameScreen::StaffGameScreen(const QString& formName, const QString& code) : Form(formName), code_(code)
 {
@@ -14,6 +32,8 @@ StaffGameScreen::StaffGameScreen(const QString& formName, const QString& code) :
     Label_stop.onClick = [this] { Label_stop_Click(); };
     Label_suite.onClick = [this] { Label_suite_Click(); };
     Label_retour.onClick = [this] { Label_retour_Click(); };
+    // A close from the desktop leaves as "Retour" does.
+    onDesktopClose = [this] { Label_retour_Click(); };
     Command_niveau1.onClick = [this] { Command_niveau_Click(1); };
     Command_niveau2.onClick = [this] { Command_niveau_Click(2); };
     Command_niveau3.onClick = [this] { Command_niveau_Click(3); };
@@ -67,6 +87,9 @@ void StaffGameScreen::charger_textes_et_apparence()
     Label_bruitages.setCaption(t.bruitages.caption());
     Label_apparence.setCaption(t.apparence_de_la_note.caption());
     Label_secondes.setCaption(t.secondes.caption());
+    for (platform::Label* button : {&Label_jouer, &Label_stop, &Label_retour, &Label_suite, &Label_temps_jeu,
+                                    &Label_bruitages, &Label_apparence})
+        ajuster_a_la_largeur(*button);
     players::charger_apparence_notes();
     platform::form<players::Form_bulles>().Label_form.setCaption(code_);
 }

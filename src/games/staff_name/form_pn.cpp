@@ -15,7 +15,6 @@
 #include "platform/vb.h"
 #include "shell/looks.h"
 
-#include <QFontMetricsF>
 
 namespace games::staff_name {
 
@@ -27,6 +26,8 @@ namespace {
 constexpr quint32 kRed = 0x0000FF;
 constexpr quint32 kMagenta = 0xFF00FF;
 constexpr quint32 kLightYellow = 0xC0FFFF;
+// The row of the score and time words, just above the score bar.
+constexpr double kBottomRow = 8265;
 
 // The texts of the bottom row and the level: bold 9.75-point Arial on the background.
 void designSmallText(platform::Label& label, double left, double top, double width, int alignment,
@@ -108,13 +109,15 @@ Form_pn::Form_pn() : StaffGameScreen(QStringLiteral("Form_pn"), QStringLiteral("
     Label_level.setForeColor(kMagenta);
     designSmallText(Label_niveau, 11160, 7800, 495, 0, QString());
     Label_niveau.setForeColor(kMagenta);
-    designSmallText(Label_sc, 120, 8400, 1095, 0, QStringLiteral("SCORE"));
-    designSmallText(Label_score, 1080, 8400, 855, 2, QStringLiteral("0"));
+    // The words of the score and the time share one row above their two bars (the score on the
+    // left, the time on the right, as on the other game screens), so that no bar cuts them.
+    designSmallText(Label_sc, 120, kBottomRow, 1095, 0, QStringLiteral("SCORE"));
+    designSmallText(Label_score, 1080, kBottomRow, 855, 2, QStringLiteral("0"));
+    designSmallText(Label_temps_restant, 5895, kBottomRow, 3795, 1, QStringLiteral("TEMPS RESTANT"));
+    designSmallText(Label_temps, 9690, kBottomRow, 735, 2, QStringLiteral("0"));
+    designSmallText(Label_secondes, 10425, kBottomRow, 1455, 0, QStringLiteral("SECONDES"));
     designBar(Label_rouge_score, 8520, 11760, kRed);
     designBar(Label_barre_score, 8520, 5880, kLightYellow);
-    designSmallText(Label_temps_restant, 120, 8640, 2295, 0, QStringLiteral("TEMPS RESTANT"));
-    designSmallText(Label_temps, 1920, 8640, 735, 2, QStringLiteral("0"));
-    designSmallText(Label_secondes, 2640, 8640, 1455, 0, QStringLiteral("SECONDES"));
     designBar(Label_rouge_temps, 8760, 11760, kRed);
     designBar(Label_barre_temps, 8760, 15, kLightYellow);
 
@@ -170,7 +173,6 @@ Form_pn::Form_pn() : StaffGameScreen(QStringLiteral("Form_pn"), QStringLiteral("
 
     // Handlers.
     onMouseMove = [this](int, int, double, double) { Form_MouseMove(); };
-    onDesktopClose = [this] { Label_retour_Click(); };
 }
 
 void Form_pn::Form_Load()
@@ -181,7 +183,6 @@ void Form_pn::Form_Load()
     setPicture(background.LoadResPicture(QStringLiteral("fond"), QStringLiteral("pn")));
 
     charger_textes_et_apparence();
-    placer_temps_restant();
 
     // The names in the player's language: English letters for all 21; in Spanish only the
     // three names of D lose their accent.
@@ -195,26 +196,6 @@ void Form_pn::Form_Load()
         TV_PN_NAME_BUTTONS(TV_ENGLISH_PN_NAME)
 #undef TV_ENGLISH_PN_NAME
     }
-}
-
-void Form_pn::placer_temps_restant()
-{
-    // "TIEMPO TRANSCURRIDO" is wider than the room the French words leave before the seconds:
-    // the seconds and their word move right as far as the words need.
-    const double gap = 60;
-    const double words = platform::pixelsToTwips(
-        QFontMetricsF(Label_temps_restant.widget()->font()).horizontalAdvance(Label_temps_restant.caption()));
-    const double right = Label_temps_restant.left() + words + gap;
-    // The seconds are centred in their label: the shift is counted from the digits' left edge.
-    const double digits = platform::pixelsToTwips(
-        QFontMetricsF(Label_temps.widget()->font()).horizontalAdvance(QStringLiteral("900")));
-    const double digitsLeft = Label_temps.left() + (Label_temps.width() - digits) / 2;
-    if (right <= digitsLeft)
-        return;
-    const double shift = right - digitsLeft;
-    Label_temps_restant.setWidth(std::max(Label_temps_restant.width(), words + gap));
-    Label_temps.setLeft(Label_temps.left() + shift);
-    Label_secondes.setLeft(Label_secondes.left() + shift);
 }
 
 platform::Label* Form_pn::bouton_du_nom(const QString& note)

@@ -79,8 +79,6 @@ private:
     void tirer_note_du_niveau(int level);
     // Starts the countdown of a new round.
     void lancer_compte_a_rebours();
-    // Keeps the time words clear of the seconds in every language.
-    void placer_temps_restant();
 
     std::array<platform::Label*, kNameButtonCount> names_{};
     std::array<QString, kNameButtonCount> notes_{};
