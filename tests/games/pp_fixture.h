@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -101,6 +102,15 @@ private:
     }
 };
 
+// One step of a round on the test clock: what is done, then the round's state in one line and
+// the sounds it made.
+struct Step {
+    const char* what;
+    std::function<void()> act;
+    QString state;
+    QStringList sounds;
+};
+
 // What every staff game screen's tests start from; the game screen is not loaded yet.
 class GameScreenTest : public ::testing::Test {
 protected:
@@ -153,6 +163,27 @@ protected:
                                                      &b.Image_foot,  &b.Image_basket};
         for (size_t i = 0; i < images.size(); ++i)
             images[i]->setBorderStyle(static_cast<int>(i) + 1 == style ? 1 : 0);
+    }
+
+    // Runs the steps in order, comparing the state (as the screen's tests write it) and the
+    // sounds after each.
+    void run(const std::vector<Step>& steps, const std::function<QString()>& state)
+    {
+        for (const Step& s : steps) {
+            SCOPED_TRACE(s.what);
+            s.act();
+            EXPECT_EQ(state(), s.state);
+            EXPECT_EQ(sounds.take(), s.sounds);
+        }
+    }
+    static std::function<void()> wait(int ms) { return [ms] { testing_support::advance(ms); }; }
+
+    // Sound effects that fail to play (each failure shows its message box), with one switch on.
+    static void failingEffects()
+    {
+        platform::unload<media::Form_bruitage>();
+        platform::RecordingEffectPlayer::installFactory(QStringLiteral("no sound output"));
+        platform::form<media::Form_bruitage>().Check1.setValue(1);
     }
 
     testing_support::ScreenTest screens;

@@ -15,25 +15,11 @@ namespace {
 
 using testing_support::advance;
 
-struct Step {
-    const char* what;
-    std::function<void()> act;
-    QString state;
-    QStringList sounds;
-};
+using pp_test::Step;
 
 class PnRound : public PnScreen {
 protected:
-    void run(const std::vector<Step>& steps)
-    {
-        for (const Step& s : steps) {
-            SCOPED_TRACE(s.what);
-            s.act();
-            EXPECT_EQ(state(), s.state);
-            EXPECT_EQ(sounds.take(), s.sounds);
-        }
-    }
-    static std::function<void()> wait(int ms) { return [ms] { advance(ms); }; }
+    void run(const std::vector<Step>& steps) { GameScreenTest::run(steps, &state); }
     static std::function<void()> name(const char* note) { return [note] { answer(QString::fromLatin1(note)); }; }
     static QString aide() { return pn().Label_aide.caption(); }
     static media::Form_traduction& texts() { return platform::form<media::Form_traduction>(); }
@@ -89,13 +75,7 @@ TEST_F(PnRound, EnharmonicNameIsWrong)
 // the round before acts after a new start, and nothing starts the clock after a stop.
 TEST_F(PnRound, TimerHandOvers)
 {
-    struct Case {
-        const char* what;
-        std::function<void()> act;
-        QString state;
-        QStringList sounds;
-    };
-    const std::vector<Case> cases{
+    const std::vector<Step> cases{
         {"Jouer in the pause",
          [] {
              answer(QStringLiteral("si"));
@@ -147,7 +127,7 @@ TEST_F(PnRound, TimerHandOvers)
          },
          "debut=0(hidden) temps=60 score=100 barS=5880 barT=0 T1=1 T2=0 T4=0 pause=0 note=17", {"stop", "pn 17"}},
     };
-    for (const Case& c : cases) {
+    for (const Step& c : cases) {
         SCOPED_TRACE(c.what);
         pn().Label_niveau.setCaption(QStringLiteral("1"));
         startGame();
@@ -359,9 +339,7 @@ TEST_F(PnRound, EveryLevelDrawsAndSounds)
 // lost meanwhile stays lost at 0, and no box comes a second by second.
 TEST_F(PnRound, EffectBoxLeftOpen)
 {
-    platform::unload<media::Form_bruitage>();
-    platform::RecordingEffectPlayer::installFactory(QStringLiteral("no sound output"));
-    platform::form<media::Form_bruitage>().Check1.setValue(1);
+    failingEffects();
     startGame();
     int boxes = 0;
     platform::setMsgBoxHook([&](const QString&, int, const QString&) {
