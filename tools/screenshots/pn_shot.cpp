@@ -27,7 +27,7 @@ platform::Form& preparePnScreenshot(const QString& language)
                                    &bulles.Image_bulle, &bulles.Image_smiley, &bulles.Image_foot, &bulles.Image_basket})
         style->setBorderStyle(style == &bulles.Image_noire ? 1 : 0);
 
-    // The same notes every time: a C on the bass staff, then the F sharp above middle C.
+    // The same notes every time: the low C on the bass staff, then the D above middle C.
     platform::setRandomSource([] { return 0.02; });
     pn.Label_jouer.click();
     platform::TestClock::advance(3000);
