@@ -1,5 +1,6 @@
 #include "shell/level_choice_links.h"
 
+#include "games/name_keyboard/form_nn.h"
 #include "games/staff_keyboard/form_pp.h"
 #include "games/staff_name/form_pn.h"
 #include "level_choice/form_choix_nn.h"
@@ -40,6 +41,7 @@ void unloadLevelChoiceAndGames()
     // The game screens first, then the level-choice screens.
     leaveGame<games::staff_keyboard::Form_pp>();
     leaveGame<games::staff_name::Form_pn>();
+    leaveGame<games::name_keyboard::Form_nn>();
     platform::unload<level_choice::Form_choix_pp>();
     platform::unload<level_choice::Form_choix_pp2>();
     platform::unload<level_choice::Form_choix_pp3>();

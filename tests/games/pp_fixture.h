@@ -27,6 +27,7 @@
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <vector>
 
 // Readable failure messages for texts and lists of texts.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -102,14 +103,31 @@ private:
     }
 };
 
-// One step of a round on the test clock: what is done, then the round's state in one line and
-// the sounds it made.
+// One step of a round's timeline: what is done, then the state in one line and the sounds
+// it should give.
 struct Step {
     const char* what;
     std::function<void()> act;
     QString state;
     QStringList sounds;
 };
+
+// Runs the steps in order, comparing the state and the sounds after each.
+inline void runSteps(const std::vector<Step>& steps, const std::function<QString()>& state, SoundLog& sounds)
+{
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        s.act();
+        EXPECT_EQ(state(), s.state);
+        EXPECT_EQ(sounds.take(), s.sounds);
+    }
+}
+
+// A step that lets the test clock run.
+inline std::function<void()> wait(int ms)
+{
+    return [ms] { testing_support::advance(ms); };
+}
 
 // What every staff game screen's tests start from; the game screen is not loaded yet.
 class GameScreenTest : public ::testing::Test {
@@ -164,19 +182,6 @@ protected:
         for (size_t i = 0; i < images.size(); ++i)
             images[i]->setBorderStyle(static_cast<int>(i) + 1 == style ? 1 : 0);
     }
-
-    // Runs the steps in order, comparing the state (as the screen's tests write it) and the
-    // sounds after each.
-    void run(const std::vector<Step>& steps, const std::function<QString()>& state)
-    {
-        for (const Step& s : steps) {
-            SCOPED_TRACE(s.what);
-            s.act();
-            EXPECT_EQ(state(), s.state);
-            EXPECT_EQ(sounds.take(), s.sounds);
-        }
-    }
-    static std::function<void()> wait(int ms) { return [ms] { testing_support::advance(ms); }; }
 
     // Sound effects that fail to play (each failure shows its message box), with one switch on.
     static void failingEffects()

@@ -15,11 +15,13 @@ namespace {
 
 using testing_support::advance;
 
+using pp_test::runSteps;
 using pp_test::Step;
+using pp_test::wait;
 
 class PnRound : public PnScreen {
 protected:
-    void run(const std::vector<Step>& steps) { GameScreenTest::run(steps, &state); }
+    void run(const std::vector<Step>& steps) { runSteps(steps, &state, sounds); }
     static std::function<void()> name(const char* note) { return [note] { answer(QString::fromLatin1(note)); }; }
     static QString aide() { return pn().Label_aide.caption(); }
     static media::Form_traduction& texts() { return platform::form<media::Form_traduction>(); }
@@ -114,8 +116,7 @@ TEST_F(PnRound, TimerHandOvers)
              answer(QStringLiteral("si"));
              advance(3000);
          },
-         "debut=0(hidden) temps=0 score=0 barS=0 barT=196 T1=0 T2=0 T4=0 pause=1000 note=19(hidden)",
-         {"stop", "faux"}},
+         "debut=0(hidden) temps=0 score=0 barS=0 barT=196 T1=0 T2=0 T4=0 pause=1000 note=19(hidden)", {"stop"}},
         {"Suivant",
          [] {
              pn().Label_score.setCaption(QStringLiteral("190"));
@@ -203,14 +204,14 @@ TEST_F(PnScores, ScoresLevelEndsAndProgress)
         if (!r.clock) {
             EXPECT_TRUE(pn().Label_apparence.enabled());
         }
-        // A wrong answer plays its effect, also when it loses the level.
-        EXPECT_EQ(sounds.take().contains("faux"), !r.right);
+        // A wrong answer that counts plays its effect; the end of a level plays none.
+        EXPECT_EQ(sounds.take().contains("faux"), !r.right && r.clock);
     }
     EXPECT_EQ(screens.messages, QStringList());
 }
 
-// A wrong answer that leaves the score at or below 0 ends the level at the next tick, which
-// plays the effect a second time; a right answer within that second saves it.
+// A wrong answer that leaves the score at or below 0 ends the level at the next tick (with no
+// second effect); a right answer within that second saves it.
 TEST_F(PnScores, ClockEndsALevelAtZeroPoints)
 {
     startGame();
@@ -221,7 +222,7 @@ TEST_F(PnScores, ClockEndsALevelAtZeroPoints)
     advance(1000);
     EXPECT_EQ(pn().Label_score.caption(), "0");
     EXPECT_EQ(aide(), texts().Label_aide_perdu_1joueur.caption());
-    EXPECT_EQ(sounds.take(), QStringList{"faux"});
+    EXPECT_EQ(sounds.take(), QStringList());
     advance(5000);
     EXPECT_EQ(sounds.take(), QStringList());
 
@@ -336,26 +337,25 @@ TEST_F(PnRound, EveryLevelDrawsAndSounds)
 }
 
 // A wrong answer whose effect shows a message box: the clock goes on behind it, the level
-// lost meanwhile stays lost at 0, and no box comes a second by second.
+// lost meanwhile stays lost at 0, and that answer shows one box, no more.
 TEST_F(PnRound, EffectBoxLeftOpen)
 {
     failingEffects();
     startGame();
     int boxes = 0;
     platform::setMsgBoxHook([&](const QString&, int, const QString&) {
-        // The child leaves the first box open until the time is out.
+        // The child leaves the box open until the time is out.
         if (++boxes == 1)
             advance(61000);
         return 1;
     });
     answerWrong();
-    // One box for the wrong answer, one for the level lost on the clock, none more.
-    EXPECT_EQ(boxes, 2);
+    EXPECT_EQ(boxes, 1);
     EXPECT_EQ(pn().Label_score.caption(), "0") << state().toStdString();
     EXPECT_FALSE(pn().Timer1.enabled());
     EXPECT_EQ(pn().Label_aide.caption(), texts().Label_aide_perdu_1joueur.caption());
     advance(5000);
-    EXPECT_EQ(boxes, 2);
+    EXPECT_EQ(boxes, 1);
 }
 
 } // namespace

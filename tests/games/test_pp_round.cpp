@@ -16,7 +16,7 @@ using testing_support::advance;
 
 class PpRound : public PpScreen {
 protected:
-    void run(const std::vector<Step>& steps) { GameScreenTest::run(steps, &state); }
+    void run(const std::vector<Step>& steps) { runSteps(steps, &state, sounds); }
     std::function<void()> jouer() { return [] { pp().Label_jouer.userClick(); }; }
     static std::function<void()> key(int k) { return [k] { press(k); }; }
     static QString aide() { return pp().Label_aide.caption(); }

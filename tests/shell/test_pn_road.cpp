@@ -7,16 +7,21 @@
 #include "level_choice/form_choix_pn.h"
 #include "media/form_instrument.h"
 #include "media/form_traduction.h"
+#include "players/form_nouveau_joueur.h"
 #include "players/form_options.h"
+#include "shell/form_piano.h"
 #include "road_fixture.h"
 
 using games::staff_name::Form_pn;
-using namespace road_test;
+using platform::form;
+using platform::loaded;
 
 namespace {
 
-class PnRoad : public Road {
+class PnRoad : public road_test::RoadTest {
 protected:
+    static inline const QString kPlayer = QStringLiteral("Zoé");
+    static QString progressOnDisk() { return storedOnDisk(kPlayer, "pn"); }
     static Form_pn& pn() { return form<Form_pn>(); }
     static int score() { return static_cast<int>(platform::val(pn().Label_score.caption())); }
 
@@ -73,11 +78,11 @@ protected:
 
 TEST_F(PnRoad, LevelOnePassedIsStoredUnlocksLevelTwoAndGoesOn)
 {
-    ASSERT_NO_FATAL_FAILURE(playToTheMenu());
+    ASSERT_NO_FATAL_FAILURE(toTheMenu(kPlayer));
     ASSERT_NO_FATAL_FAILURE(launch(1));
     EXPECT_FALSE(form<level_choice::Form_choix_pn>().Label_niveau2.enabled()) << "a new player has level 1 only";
     EXPECT_EQ(shownNames(), QStringList({"do", "ré", "si"}));
-    EXPECT_EQ(progressOnDisk(u"pn"), "1");
+    EXPECT_EQ(progressOnDisk(), "1");
 
     ASSERT_NO_FATAL_FAILURE(startTheGame());
     int answers = 0;
@@ -96,7 +101,7 @@ TEST_F(PnRoad, LevelOnePassedIsStoredUnlocksLevelTwoAndGoesOn)
     EXPECT_EQ(answers, 11);
     EXPECT_EQ(pn().Label_aide.caption(), form<media::Form_traduction>().Label_aide_suivant.caption());
     EXPECT_TRUE(pn().Label_suite.enabled());
-    EXPECT_EQ(progressOnDisk(u"pn"), "2");
+    EXPECT_EQ(progressOnDisk(), "2");
     auto& choice = form<level_choice::Form_choix_pn>();
     EXPECT_TRUE(choice.Label_niveau2.enabled());
     EXPECT_FALSE(choice.Label_niveau3.enabled());
@@ -125,7 +130,7 @@ TEST_F(PnRoad, LevelOnePassedIsStoredUnlocksLevelTwoAndGoesOn)
 // Every level opens with exactly its names in the player's language and draws a sounded note.
 TEST_F(PnRoad, EveryLevelFromTheMenu)
 {
-    ASSERT_NO_FATAL_FAILURE(playToTheMenu());
+    ASSERT_NO_FATAL_FAILURE(toTheMenu(kPlayer));
     form<players::Form_nouveau_joueur>().Label_pn.setCaption(QStringLiteral("14"));
     const int counts[] = {3, 5, 7, 7, 7, 7, 7, 7, 7, 21, 21, 21, 21, 21};
     for (int level = 1; level <= 14; ++level) {

@@ -2,31 +2,57 @@
 // real screens: a new player logs in, opens the game from the main menu, plays level 1 with the
 // mouse until the score reaches 200, and finds the progress in the player database on disk and
 // level 2 unlocked on the level-choice screen.
+#include <gtest/gtest.h>
+
 #include "games/common/piano_keys.h"
 #include "games/common/round.h"
 #include "games/staff_keyboard/form_pp.h"
 #include "level_choice/form_choix_pp.h"
 #include "media/form_instrument.h"
 #include "media/form_traduction.h"
+#include "platform/audio/effect_player.h"
+#include "platform/audio/note_synth.h"
+#include "platform/forms.h"
+#include "platform/store/player_store.h"
+#include "platform/vb.h"
+#include "players/form_joueurs.h"
+#include "players/form_nouveau_joueur.h"
+#include "players/player_database.h"
+#include "shell/form_piano.h"
+#include "shell/form_resolution.h"
 #include "road_fixture.h"
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <random>
 
 using games::staff_keyboard::Form_pp;
-using namespace road_test;
+using platform::form;
+using platform::loaded;
+using platform::NoteSynthCall;
 
 namespace {
 
-class PpRoad : public Road {
+const QString kPlayer = QStringLiteral("Zoé");
+
+class PpRoad : public road_test::RoadTest {
 protected:
     static Form_pp& pp() { return form<Form_pp>(); }
     static int score() { return static_cast<int>(platform::val(pp().Label_score.caption())); }
     static int noteToFind() { return static_cast<int>(platform::val(pp().Label_note.caption())); }
 
-    // From the start to the game screen of "pp" at level 1, as the user gets there: the main
-    // menu, the game's picture, level 1, "Suivant".
+    // From the start to the game screen of "pp" at level 1, as the user gets there: the display
+    // check, a new player, the login, the main menu, the game's picture, level 1, "Suivant".
     void playToTheGameScreen()
     {
-        ASSERT_NO_FATAL_FAILURE(playToTheMenu());
-        form<shell::Form_piano>().Image_pp.userClick();
+        ASSERT_NO_FATAL_FAILURE(toTheMenu(kPlayer));
+        auto& menu = form<shell::Form_piano>();
+
+        menu.Image_pp.userClick();
         ASSERT_NE(loaded<level_choice::Form_choix_pp>(), nullptr);
         auto& choice = form<level_choice::Form_choix_pp>();
         ASSERT_TRUE(choice.isVisible());
@@ -81,6 +107,19 @@ protected:
         ASSERT_TRUE(pp().Picture_note.visible());
     }
 
+    QStringList newEffectCalls()
+    {
+        QStringList calls = platform::describe(effectLog_->mid(effectSeen_));
+        effectSeen_ = effectLog_->size();
+        return calls;
+    }
+
+    // How many effects the calls played.
+    static int effectsPlayed(const QStringList& calls)
+    {
+        return static_cast<int>(calls.filter(QRegularExpression(QStringLiteral("^play "))).size());
+    }
+
     static bool hasNoteOff(const QList<NoteSynthCall>& calls, int midi)
     {
         for (const NoteSynthCall& c : calls)
@@ -97,7 +136,11 @@ protected:
     {
         return QStringLiteral("%1 %2").arg(games::common::midiNoteOfKey(key)).arg(media::dureeEnMs(media::kDureeNoteATrouver));
     }
-    static QString progressOnDisk() { return Road::progressOnDisk(u"pp"); }
+
+    static QString progressOnDisk() { return storedOnDisk(kPlayer, "pp"); }
+
+private:
+    qsizetype effectSeen_ = 0;
 };
 
 TEST_F(PpRoad, LevelOnePassedWithTheMouseIsStoredAndUnlocksLevelTwo)

@@ -3,6 +3,7 @@
 #include "platform/forms.h"
 #include "platform/timer.h"
 #include "platform/vb.h"
+#include "screenshots/nn_shot.h"
 #include "screenshots/pn_shot.h"
 #include "screenshots/pp_shot.h"
 #include "screenshots/dialog_shots.h"
@@ -98,6 +99,10 @@ int writeAll(const QString& outDir)
         {"Form_pn_mid_round.png", [] { return std::ref(shots::preparePnScreenshot(QStringLiteral("francais"))); }},
         {"Form_pn_mid_round_en.png", [] { return std::ref(shots::preparePnScreenshot(QStringLiteral("anglais"))); }},
         {"Form_pn_mid_round_es.png", [] { return std::ref(shots::preparePnScreenshot(QStringLiteral("espagnol"))); }},
+        {"Form_nn_nn_one_player.png", [menu]() -> platform::Form& { menu(); return shots::prepareNnScreenshot("nn", false); }},
+        {"Form_nn_nn_two_players.png", [menu]() -> platform::Form& { menu(); return shots::prepareNnScreenshot("nn", true); }},
+        {"Form_nn_nn2_one_player.png", [menu]() -> platform::Form& { menu(); return shots::prepareNnScreenshot("nn2", false); }},
+        {"Form_nn_nn2_two_players.png", [menu]() -> platform::Form& { menu(); return shots::prepareNnScreenshot("nn2", true); }},
     };
     QTextStream out(stdout);
     int failures = 0;

@@ -1,9 +1,8 @@
 #include "games/common/staff_screen.h"
 
-#include "media/form_bruitage.h"
+#include "games/common/game_screen.h"
 #include "media/form_traduction.h"
 #include "players/form_bulles.h"
-#include "players/form_options.h"
 #include "players/module2.h"
 
 #include <QFontMetricsF>
@@ -50,7 +49,7 @@ StaffGameScreen::StaffGameScreen(const QString& formName, const QString& code) :
 RoundWidgets StaffGameScreen::manche()
 {
     return {Label_temps, Label_score, Label_barre_score, Label_barre_temps, Label_debut, Label_timer2, Label_aide,
-            Label_suite, save_score,  Metronome_stop,    Timer1,            Timer2,      Timer4,      Label_nom2_};
+            Label_suite, save_score,  Metronome_stop,    Timer1,            Timer2,      Timer4};
 }
 
 void StaffGameScreen::fin_de_partie()
@@ -61,32 +60,11 @@ void StaffGameScreen::fin_de_partie()
     Picture_note2.setVisible(false);
 }
 
-void StaffGameScreen::bonne_reponse_un_joueur()
-{
-    const FinDeNiveau fin = common::bonne_reponse_un_joueur(manche(), Label_niveau.caption());
-    if (fin == FinDeNiveau::EnCours)
-        return;
-    fin_de_partie();
-    if (fin == FinDeNiveau::Reussi) {
-        Command_reussi.setValue(true);
-        Label_suite.setEnabled(true);
-    }
-}
-
 void StaffGameScreen::charger_textes_et_apparence()
 {
-    auto& t = platform::form<media::Form_traduction>();
-    Label_jouer.setCaption(t.jouer_rejouer.caption());
-    Label_retour.setCaption(t.retour.caption());
-    Label_suite.setCaption(t.suivant.caption());
-    Label_level.setCaption(t.niveau.caption());
-    Label_stop.setCaption(t.arreter.caption());
-    Label_sc.setCaption(t.score.caption());
-    Label_temps_restant.setCaption(t.temps_restant.caption());
-    Label_temps_jeu.setCaption(t.duree_du_jeu.caption());
-    Label_bruitages.setCaption(t.bruitages.caption());
-    Label_apparence.setCaption(t.apparence_de_la_note.caption());
-    Label_secondes.setCaption(t.secondes.caption());
+    copier_legendes({Label_jouer, Label_retour, Label_suite, Label_level, Label_stop, Label_sc, Label_temps_restant,
+                     Label_temps_jeu, Label_bruitages, Label_secondes});
+    Label_apparence.setCaption(platform::form<media::Form_traduction>().apparence_de_la_note.caption());
     for (platform::Label* button : {&Label_jouer, &Label_stop, &Label_retour, &Label_suite, &Label_temps_jeu,
                                     &Label_bruitages, &Label_apparence})
         ajuster_a_la_largeur(*button);
@@ -102,16 +80,8 @@ void StaffGameScreen::Label_apparence_Click()
     bulles.Show(1);
 }
 
-void StaffGameScreen::Label_bruitages_Click()
-{
-    players::charger_bruitages();
-    platform::form<media::Form_bruitage>().Show(1);
-}
+void StaffGameScreen::Label_bruitages_Click() { ouvrir_bruitages(); }
 
-void StaffGameScreen::Label_temps_jeu_Click()
-{
-    players::charger_duree();
-    platform::form<players::Form_options>().Show(1);
-}
+void StaffGameScreen::Label_temps_jeu_Click() { ouvrir_duree_du_jeu(); }
 
 } // namespace games::common

@@ -67,8 +67,9 @@ public:
     // The note on the staff was drawn with its sad face (smiley style): a wrong answer shows it.
     bool note_triste = false;
 
-    // The widgets of the round, as the shared round code reads them.
-    RoundWidgets manche();
+    // The widgets of the round, as the shared round code reads them (a screen with two-player
+    // play adds that part).
+    virtual RoundWidgets manche();
 
     // The round's buttons, actions and timers, each screen's own.
     virtual void Label_jouer_Click() = 0;
@@ -79,11 +80,6 @@ public:
     // Every end of a game (passed, lost, the end of a scored run): the clock and the pause
     // stop, the note goes, the appearance may be changed again.
     virtual void fin_de_partie();
-    // A right answer of one player in a normal run: the round's answer; when it ends the level,
-    // the game ends, and a level passed below the last stores the progress (Command_reussi) and
-    // offers "Suivant".
-    void bonne_reponse_un_joueur();
-
     // The settings buttons: the appearance dialog (told which screen opened it), the sound
     // effects and the game duration, each with the player's setting loaded, shown modal.
     void Label_apparence_Click();
@@ -105,9 +101,6 @@ protected:
     virtual void Timer1_Timer() = 0;
     virtual void Timer2_Timer() = 0;
     virtual void Timer4_Timer() = 0;
-
-    // The two-player flag of a screen that has two-player play.
-    platform::Label* Label_nom2_ = nullptr;
 
 private:
     QString code_;

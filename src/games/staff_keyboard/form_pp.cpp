@@ -1,5 +1,6 @@
 #include "games/staff_keyboard/form_pp.h"
 
+#include "games/common/game_screen.h"
 #include "games/common/note_style.h"
 #include "games/common/piano.h"
 #include "games/common/progress.h"
@@ -50,14 +51,6 @@ void designButton(platform::Label& label, double left, double width, const QStri
     shell::makeTextButton(label);
 }
 
-void designText(platform::Label& label, double left, double top, double width, int alignment = 0)
-{
-    label.place(left, top, width, 255);
-    label.setFont(QStringLiteral("Arial"), 9.75, true);
-    label.setAlignment(alignment);
-    label.setBackStyle(0);
-}
-
 // A transparent text centred over the staff.
 void designOverStaff(platform::Label& label, double width, double height, quint32 colour)
 {
@@ -77,7 +70,6 @@ void designHolder(platform::Label& label, double top, const QString& caption)
 
 Form_pp::Form_pp() : StaffGameScreen(QStringLiteral("Form_pp"), QStringLiteral("pp"))
 {
-    Label_nom2_ = &Label_nom2;
     setClientSize(12000, 9000);
     setCaption(QStringLiteral("Tastevolo"));
     // Key presses reach the screen before its widgets (computer-keyboard play).
@@ -108,31 +100,24 @@ Form_pp::Form_pp() : StaffGameScreen(QStringLiteral("Form_pp"), QStringLiteral("
 
     // The metronome and the level, right of the staff.
     Metronome_stop.place(10560, 1080, 795, 1200);
-    designText(Label_level, 10200, 2520, 1035, 2);
+    common::texte_du_jeu(Label_level, 10200, 2520, 1035, 2);
     Label_level.setCaption(QStringLiteral("NIVEAU"));
     Label_level.setForeColor(kMagenta);
-    designText(Label_niveau, 11160, 2520, 495);
+    common::texte_du_jeu(Label_niveau, 11160, 2520, 495);
     Label_niveau.setForeColor(kRed);
 
     // Score and time: their words just above the two bars.
-    designText(Label_sc, 120, 4185, 1095);
+    common::texte_du_jeu(Label_sc, 120, 4185, 1095);
     Label_sc.setCaption(QStringLiteral("SCORE"));
-    designText(Label_score, 1080, 4185, 855, 2);
+    common::texte_du_jeu(Label_score, 1080, 4185, 855, 2);
     Label_score.setCaption(QStringLiteral("100"));
-    designText(Label_temps_restant, 7395, 4185, 2295, 1);
+    common::texte_du_jeu(Label_temps_restant, 7395, 4185, 2295, 1);
     Label_temps_restant.setCaption(QStringLiteral("TEMPS RESTANT"));
-    designText(Label_temps, 9690, 4185, 735, 2);
+    common::texte_du_jeu(Label_temps, 9690, 4185, 735, 2);
     Label_temps.setCaption(QStringLiteral("0"));
-    designText(Label_secondes, 10425, 4185, 1455);
+    common::texte_du_jeu(Label_secondes, 10425, 4185, 1455);
     Label_secondes.setCaption(QStringLiteral("SECONDES"));
-    for (platform::Label* track : {&Label_rouge_score, &Label_rouge_temps})
-        track->setBackColor(kRed);
-    for (platform::Label* bar : {&Label_barre_score, &Label_barre_temps})
-        bar->setBackColor(kLightYellow);
-    Label_rouge_score.place(120, 4440, common::kFullBar, 135);
-    Label_barre_score.place(120, 4440, common::kStartScoreBar, 135);
-    Label_rouge_temps.place(120, 4680, common::kFullBar, 135);
-    Label_barre_temps.place(120, 4680, 15, 135);
+    common::barres_du_jeu(Label_rouge_score, Label_barre_score, Label_rouge_temps, Label_barre_temps, 4440, 4680);
 
     // Two players: each name in the colour of the player's cursor, the score below it.
     struct PlayerRow { platform::Label& name; platform::Label& score; double top; quint32 colour; QString caption; };
@@ -153,18 +138,7 @@ Form_pp::Form_pp() : StaffGameScreen(QStringLiteral("Form_pp"), QStringLiteral("
     }
 
     // MIDI input.
-    Label_port.place(60, 120, 11835, 375);
-    Label_port.setBackColor(platform::colors::kWhite);
-    Label_port.setAlignment(2);
-    Label_port.setFont(QStringLiteral("Times New Roman"), 12, true);
-    Label_port.setVisible(false);
-    List1.place(4500, 1380, 2895, 1200);
-    List1.setVisible(false);
-    Command_start.place(4500, 2700, 2895, 375);
-    Command_start.setStyle(1);
-    Command_start.setBackColor(platform::colors::kWhite);
-    Command_start.setCaption(QStringLiteral("Ok"));
-    Command_start.setVisible(false);
+    common::entree_midi_du_jeu(Label_port, List1, Command_start);
     int row = 0;
     for (platform::TextBox* t : {&Text1, &Text2, &Text3, &Text4}) {
         t->place(kOutside, 5400 + 360 * row++, 1095, 285);
@@ -181,15 +155,7 @@ Form_pp::Form_pp() : StaffGameScreen(QStringLiteral("Form_pp"), QStringLiteral("
     common::bindPianoMouse(
         keys_, [this] { return Picture_bleu.visible(); }, [this](int k) { enfoncer_touche(k); },
         [this](int k) { relacher_touche(k); });
-    Picture_bleu.place(5850, 8070, 255, 255);
-    Picture_bleu.setBackColor(kGreen);
-    Picture_rouge.place(5850, 8400, 255, 255);
-    Picture_rouge.setBackColor(kYellow);
-    for (platform::PictureBox* cursor : {&Picture_bleu, &Picture_rouge}) {
-        cursor->setBorderStyle(1);
-        cursor->setVisible(false);
-        cursor->zOrder(0);
-    }
+    common::curseurs_du_jeu(Picture_bleu, Picture_rouge);
 
     // State holders.
     designHolder(Label_keydown1, 120, QStringLiteral("1"));
@@ -227,6 +193,13 @@ platform::CommandButton& Form_pp::touche(int key)
     return *keys_.at(static_cast<size_t>(key - 1));
 }
 
+common::RoundWidgets Form_pp::manche()
+{
+    return {Label_temps,  Label_score, Label_barre_score, Label_barre_temps, Label_debut,
+            Label_timer2, Label_aide,  Label_suite,       save_score,        Metronome_stop,
+            Timer1,       Timer2,      Timer4,            &Label_nom2,       &Label_reponse_joueur,
+            &Label_score1, &Label_score2};
+}
 
 // ------------------------------------------------------------------------------- the round
 
@@ -249,7 +222,7 @@ void Form_pp::Label_jouer_Click()
 
 void Form_pp::Timer4_Timer()
 {
-    const QString seconds = platform::form<players::Form_options>().Text_temps.text();
+    const QString seconds = common::duree_du_jeu();
     if (!common::seconde_compte_a_rebours(manche(), seconds))
         return;
     choisir_apparence_note_pp();
@@ -279,16 +252,9 @@ void Form_pp::Command_niveau_Click(int level)
 
 void Form_pp::Timer1_Timer()
 {
-    QString colour;
-    const QString game = Label_choix_jeu.caption();
-    if (game == QLatin1String("1"))
-        colour = QStringLiteral("jaune_clair");
-    else if (game == QLatin1String("2"))
-        colour = QStringLiteral("rouge_clair");
-    else if (game == QLatin1String("3"))
-        colour = QStringLiteral("bleu_turquoise");
-    const double duration = val(platform::form<players::Form_options>().Text_temps.text());
-    if (common::seconde_horloge(manche(), colour, metronome_a_droite, duration))
+    const QString colour =
+        common::couleur_du_jeu(Label_choix_jeu.caption(), {"jaune_clair", "rouge_clair", "bleu_turquoise"});
+    if (common::seconde_horloge(manche(), colour, metronome_a_droite, val(common::duree_du_jeu())))
         traiter_mauvaise_reponse_pp();
 }
 

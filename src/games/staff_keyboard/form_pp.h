@@ -78,6 +78,8 @@ public:
     void Label_retour_Click() override;
     // The pause after a wrong answer stops too.
     void fin_de_partie() override;
+    // The round's widgets with the two-player part.
+    common::RoundWidgets manche() override;
 
 private:
     void Timer1_Timer() override;

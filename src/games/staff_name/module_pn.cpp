@@ -88,32 +88,30 @@ void traiter_bonne_reponse_pn()
     common::arreter_bruitage();
     common::portee_vide(f.Picture_note, f.Picture_note2);
     f.note_triste = false;
-    if (common::partie_notee(w)) {
-        common::ajouter(f.Label_score, common::kAnswerPoints);
-        common::armer_pause(w);
+    if (!common::bonne_reponse(w))
         return;
-    }
-    f.bonne_reponse_un_joueur();
+    f.fin_de_partie();
+    common::niveau_reussi(w, f.Label_niveau, f.Command_reussi);
 }
 
 void traiter_mauvaise_reponse_pn()
 {
     Form_pn& f = jeu();
     const common::RoundWidgets w = f.manche();
-    if (common::partie_notee(w)) {
-        if (platform::val(f.Label_temps.caption()) == 0) {
-            terminer_partie_notee_pn();
-            return;
-        }
-        common::ajouter(f.Label_score, -common::kAnswerPoints);
-        common::jouer_bruitage_erreur();
-        return;
-    }
-    // The sad face comes from the note on the staff, whatever the dialog says now.
-    common::montrer_visage_triste(f.Picture_note, f.note_triste);
-    if (common::mauvaise_reponse_un_joueur(w))
+    // The sad face comes from the note on the staff, whatever the dialog says now; a scored
+    // run leaves the pictures as they are.
+    if (!common::partie_notee(w))
+        common::montrer_visage_triste(f.Picture_note, f.note_triste);
+    switch (common::mauvaise_reponse(w)) {
+    case common::FinDeManche::Aucune:
+        break;
+    case common::FinDeManche::PartieNotee:
+        terminer_partie_notee_pn();
+        break;
+    default:
         f.fin_de_partie();
-    common::jouer_bruitage_erreur();
+        break;
+    }
 }
 
 void terminer_partie_notee_pn()
