@@ -53,16 +53,7 @@ protected:
     // The round's state in one line.
     static QString state()
     {
-        Form_pn& f = pn();
-        return QStringLiteral("debut=%1%2 temps=%3 score=%4 barS=%5 barT=%6 T1=%7 T2=%8 T4=%9 pause=%10 note=%11%12")
-            .arg(f.Label_debut.caption(), f.Label_debut.visible() ? QString() : QStringLiteral("(hidden)"),
-                 f.Label_temps.caption(), f.Label_score.caption(), str(f.Label_barre_score.width()),
-                 str(f.Label_barre_temps.width()))
-            .arg(int(f.Timer1.enabled()))
-            .arg(int(f.Timer2.enabled()))
-            .arg(int(f.Timer4.enabled()))
-            .arg(f.Label_timer2.caption(), f.Label_note.caption(),
-                 f.Picture_note.visible() ? QString() : QStringLiteral("(hidden)"));
+        return pp_test::roundState(pn().manche(), "note", pn().Label_note.caption(), pn().Picture_note.visible());
     }
 };
 

@@ -4,6 +4,7 @@
 // player's and the effect player's buttons, and a scripted random source.
 
 #include "games/common/piano_keys.h"
+#include "games/common/round.h"
 #include "games/staff_keyboard/form_pp.h"
 #include "games/staff_name/form_pn.h"
 #include "media/form_bruitage.h"
@@ -127,6 +128,21 @@ inline void runSteps(const std::vector<Step>& steps, const std::function<QString
 inline std::function<void()> wait(int ms)
 {
     return [ms] { testing_support::advance(ms); };
+}
+
+// The round's state in one line, for the screens without a pause after a wrong answer: the
+// countdown, seconds, score, bars, timers, pause, and the question on the screen (its text, and
+// "(hidden)" while it is not shown).
+inline QString roundState(const games::common::RoundWidgets& w, const char* question, const QString& text, bool shown)
+{
+    return QStringLiteral("debut=%1%2 temps=%3 score=%4 barS=%5 barT=%6 T1=%7 T2=%8 T4=%9 pause=%10 %11=%12%13")
+        .arg(w.Label_debut.caption(), w.Label_debut.visible() ? QString() : QStringLiteral("(hidden)"),
+             w.Label_temps.caption(), w.Label_score.caption(), str(w.Label_barre_score.width()),
+             str(w.Label_barre_temps.width()))
+        .arg(int(w.Timer1.enabled()))
+        .arg(int(w.Timer2.enabled()))
+        .arg(int(w.Timer4.enabled()))
+        .arg(w.Label_timer2.caption(), QString::fromLatin1(question), text, shown ? QString() : QStringLiteral("(hidden)"));
 }
 
 // What every staff game screen's tests start from; the game screen is not loaded yet.
