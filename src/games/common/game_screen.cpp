@@ -38,19 +38,6 @@ void barres_du_jeu(platform::Label& rougeScore, platform::Label& barreScore, pla
     barreTemps.place(kBarLeft, tempsTop, 15, kBarHeight);
 }
 
-void curseurs_du_jeu(platform::PictureBox& bleu, platform::PictureBox& rouge)
-{
-    bleu.place(5850, 8070, 255, 255);
-    bleu.setBackColor(kPlayer1Colour);
-    rouge.place(5850, 8400, 255, 255);
-    rouge.setBackColor(kPlayer2Colour);
-    for (platform::PictureBox* cursor : {&bleu, &rouge}) {
-        cursor->setBorderStyle(1);
-        cursor->setVisible(false);
-        cursor->zOrder(0);
-    }
-}
-
 void entree_midi_du_jeu(platform::Label& port, platform::ListBox& list, platform::CommandButton& start)
 {
     port.place(60, 120, 11835, 375);

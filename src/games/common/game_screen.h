@@ -1,7 +1,8 @@
 #pragma once
-// What the game screens share besides the round: the looks of their texts, bars, keyboard
-// cursors and MIDI widgets, their captions from the text store, and their two settings
-// buttons.  Each screen places its own widgets; this code dresses them alike.
+// What the game screens share besides the round: the looks of their texts, bars and MIDI
+// widgets, their captions from the text store, and their two settings buttons.  Each screen
+// places its own widgets; this code dresses them alike.  (The keyboard cursors are dressed by
+// keyboard_cursors.h.)
 
 #include <QString>
 
@@ -9,7 +10,6 @@ namespace platform {
 class CommandButton;
 class Label;
 class ListBox;
-class PictureBox;
 } // namespace platform
 
 namespace games::common {
@@ -27,9 +27,6 @@ void texte_du_jeu(platform::Label& label, double left, double top, double width,
 // the score bar at its start width, the time bar empty.
 void barres_du_jeu(platform::Label& rougeScore, platform::Label& barreScore, platform::Label& rougeTemps,
                    platform::Label& barreTemps, double scoreTop, double tempsTop);
-
-// The two keyboard cursors on key 20, hidden: player 1 green, player 2 yellow, above the keys.
-void curseurs_du_jeu(platform::PictureBox& bleu, platform::PictureBox& rouge);
 
 // The MIDI prompt over the button row, the device list and "Ok", hidden.
 void entree_midi_du_jeu(platform::Label& port, platform::ListBox& list, platform::CommandButton& start);

@@ -60,8 +60,6 @@ Form_nn::Form_nn() : Form(QStringLiteral("Form_nn"))
     setBorderStyle(0);
     setBackColor(platform::colors::kWhite);
     setCaption(QStringLiteral("Tastevolo"));
-    // Key presses reach the screen before its widgets (computer-keyboard play).
-    setKeyPreview(true);
 
     Label1.place(-870, 4920, 13005, 4095);
     Label1.setBackColor(platform::colors::kBlack);
@@ -150,7 +148,7 @@ Form_nn::Form_nn() : Form(QStringLiteral("Form_nn"))
     common::bindPianoMouse(
         keys_, [this] { return Picture_bleu.visible(); }, [this](int k) { enfoncer_touche(k); },
         [this](int k) { relacher_touche(k); });
-    common::curseurs_du_jeu(Picture_bleu, Picture_rouge);
+    curseurs.attach(*this);
 
     // MIDI input.
     common::entree_midi_du_jeu(Label_port, List1, Command_start);
@@ -165,6 +163,8 @@ Form_nn::Form_nn() : Form(QStringLiteral("Form_nn"))
     designHolder(Label_keydown1, 120, QStringLiteral("1"));
     designHolder(Label_keydown2, 480, QStringLiteral("1"));
     designHolder(Label_focus, 840, QStringLiteral("focus"));
+    designHolder(Label_focus2, 840, QStringLiteral("focus2"));
+    Label_focus2.setLeft(kOutside + 1200);
     designHolder(Label_choix_jeu, 1200, QStringLiteral("choix jeu"));
     designHolder(Label_note, 1560, QStringLiteral("0"));
     designHolder(Label_reponse_joueur, 1920, QStringLiteral("Label2"));

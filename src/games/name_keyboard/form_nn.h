@@ -4,6 +4,7 @@
 // the widgets (numbers as text); the level-choice screens write the level, the game number,
 // the names and the input mode into it before they show it.
 
+#include "games/common/keyboard_cursors.h"
 #include "games/common/piano.h"
 #include "games/common/piano_keys.h"
 #include "games/common/round.h"
@@ -68,6 +69,7 @@ public:
     platform::Label Label_keydown1{this, QStringLiteral("Label_keydown1")};
     platform::Label Label_keydown2{this, QStringLiteral("Label_keydown2")};
     platform::Label Label_focus{this, QStringLiteral("Label_focus")};
+    platform::Label Label_focus2{this, QStringLiteral("Label_focus2")};
 
     // MIDI input: the prompt over the button row, the device list, "Ok" and the hidden inbox
     // fields.
@@ -97,6 +99,12 @@ public:
     platform::Timer Timer1{this, QStringLiteral("Timer1"), 1000, false};
     platform::Timer Timer2{this, QStringLiteral("Timer2"), 1000, false};
     platform::Timer Timer4{this, QStringLiteral("Timer4"), 1000, false};
+
+    // The two players' cursors under the piano and their keys.
+    common::KeyboardCursors curseurs{{Picture_bleu, Picture_rouge, Label_keydown1, Label_keydown2, Label_focus,
+                                      Label_focus2, Label_reponse_joueur},
+                                     [this](int k) { enfoncer_touche(k); },
+                                     [this](int k) { relacher_touche(k); }};
 
     // Which metronome picture comes next; flipped every clock second.
     bool metronome_a_droite = false;

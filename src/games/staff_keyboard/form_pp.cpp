@@ -34,8 +34,6 @@ constexpr common::PianoLefts kKeyLefts{
 constexpr quint32 kRed = 0x0000FF;
 constexpr quint32 kMagenta = 0xFF00FF;
 constexpr quint32 kLightYellow = 0xC0FFFF;
-constexpr quint32 kGreen = 0x00FF00;
-constexpr quint32 kYellow = 0x00FFFF;
 
 // Widgets that only hold state lie to the right of the visible area.
 constexpr double kOutside = 12480;
@@ -72,8 +70,6 @@ Form_pp::Form_pp() : StaffGameScreen(QStringLiteral("Form_pp"), QStringLiteral("
 {
     setClientSize(12000, 9000);
     setCaption(QStringLiteral("Tastevolo"));
-    // Key presses reach the screen before its widgets (computer-keyboard play).
-    setKeyPreview(true);
 
     // The row of buttons.
     designButton(Label_jouer, 120, 1695, QStringLiteral("Jouer/Rejouer"));
@@ -121,8 +117,8 @@ Form_pp::Form_pp() : StaffGameScreen(QStringLiteral("Form_pp"), QStringLiteral("
 
     // Two players: each name in the colour of the player's cursor, the score below it.
     struct PlayerRow { platform::Label& name; platform::Label& score; double top; quint32 colour; QString caption; };
-    for (const PlayerRow& p : {PlayerRow{Label_nom1, Label_score1, 960, kGreen, QStringLiteral("Nom du joueur 1")},
-                               PlayerRow{Label_nom2, Label_score2, 2280, kYellow, QStringLiteral("Nom du joueur 2")}}) {
+    for (const PlayerRow& p : {PlayerRow{Label_nom1, Label_score1, 960, common::kPlayer1Colour, QStringLiteral("Nom du joueur 1")},
+                               PlayerRow{Label_nom2, Label_score2, 2280, common::kPlayer2Colour, QStringLiteral("Nom du joueur 2")}}) {
         p.name.place(120, p.top, 3495, 375);
         p.name.setFont(QStringLiteral("Times New Roman"), 12, true);
         p.name.setAlignment(2);
@@ -155,12 +151,13 @@ Form_pp::Form_pp() : StaffGameScreen(QStringLiteral("Form_pp"), QStringLiteral("
     common::bindPianoMouse(
         keys_, [this] { return Picture_bleu.visible(); }, [this](int k) { enfoncer_touche(k); },
         [this](int k) { relacher_touche(k); });
-    common::curseurs_du_jeu(Picture_bleu, Picture_rouge);
+    curseurs.attach(*this);
 
     // State holders.
     designHolder(Label_keydown1, 120, QStringLiteral("1"));
     designHolder(Label_keydown2, 480, QStringLiteral("1"));
     designHolder(Label_focus, 840, QStringLiteral("focus"));
+    designHolder(Label_focus2, 3720, QStringLiteral("focus2"));
     designHolder(Label_choix_jeu, 1200, QStringLiteral("choix jeu"));
     designHolder(nb_note, 1560, QStringLiteral("nb_note"));
     designHolder(Label_note, 1920, QStringLiteral("0"));
