@@ -10,8 +10,7 @@
 #include "media/form_traduction.h"
 #include "players/form_joueurs.h"
 #include "players/form_options.h"
-#include "players/form_score.h"
-#include "platform/resources.h"
+#include "players/score_fixture.h"
 #include "pp_fixture.h"
 
 namespace nn_test {
@@ -33,24 +32,10 @@ protected:
         nn().Label_niveau.setCaption(QStringLiteral("1"));
         nn().Label_choix_jeu.setCaption(QStringLiteral("1"));
         setDuration(QStringLiteral("60"));
-        // The end of a scored run shows the score screen: its rows are kept and it is closed;
-        // the score files go to the test's folder.
-        platform::setProgramFolderOverride(QDir::currentPath());
-        platform::setModalHook([this](platform::Form& f) {
-            if (auto* s = dynamic_cast<players::Form_score*>(&f)) {
-                QStringList rows;
-                for (int i = 0; i < s->lstScores.listCount(); ++i)
-                    rows << s->lstScores.list(i);
-                scoreScreens.push_back({rows, s->lstScores.listIndex()});
-                s->Label_quitter.userClick();
-            }
-        });
     }
 
     void TearDown() override
     {
-        platform::setModalHook(nullptr);
-        platform::setProgramFolderOverride(std::nullopt);
         testing_support::unloadAll();
         testing_support::processEvents();
         platform::setNoteSynthFactory(nullptr);
@@ -58,12 +43,8 @@ protected:
         platform::setRandomSource(nullptr);
     }
 
-    // Each showing of the score screen: its rows and the selected one.
-    struct ScoreShowing {
-        QStringList rows;
-        int selected;
-    };
-    std::vector<ScoreShowing> scoreScreens;
+    // The end of a scored run shows the score screen: its showings are kept and it is closed.
+    score_test::ScoreScreens scores;
 
     static Form_nn& nn() { return platform::form<Form_nn>(); }
     static media::Form_traduction& texts() { return platform::form<media::Form_traduction>(); }
@@ -120,16 +101,7 @@ protected:
     // The round's state in one line.
     static QString state()
     {
-        Form_nn& f = nn();
-        return QStringLiteral("debut=%1%2 temps=%3 score=%4 barS=%5 barT=%6 T1=%7 T2=%8 T4=%9 pause=%10 nom=%11%12")
-            .arg(f.Label_debut.caption(), f.Label_debut.visible() ? QString() : QStringLiteral("(hidden)"),
-                 f.Label_temps.caption(), f.Label_score.caption(), str(f.Label_barre_score.width()),
-                 str(f.Label_barre_temps.width()))
-            .arg(int(f.Timer1.enabled()))
-            .arg(int(f.Timer2.enabled()))
-            .arg(int(f.Timer4.enabled()))
-            .arg(f.Label_timer2.caption(), f.Label_nom_note.caption(),
-                 f.Label_nom_note.visible() ? QString() : QStringLiteral("(hidden)"));
+        return pp_test::roundState(nn().manche(), "nom", nn().Label_nom_note.caption(), nn().Label_nom_note.visible());
     }
 
     ScriptedRandom random;

@@ -332,14 +332,13 @@ TEST_F(NnRound, ScoredRun)
     EXPECT_FALSE(sounds.take().contains("faux"));
     EXPECT_EQ(stored("nn"), "1");
     // The name and the score enter the high scores of "nn", once.
-    ASSERT_EQ(scoreScreens.size(), 1u);
+    ASSERT_EQ(scores.showings.size(), 1);
     EXPECT_EQ(platform::form<players::Form_options>().Label_jeu.caption(), "nn");
-    EXPECT_TRUE(scoreScreens[0].rows.value(0).startsWith(QStringLiteral("1. Zoé")));
-    EXPECT_TRUE(scoreScreens[0].rows.value(0).endsWith(QStringLiteral("\t251")));
-    EXPECT_EQ(scoreScreens[0].selected, 0);
-    EXPECT_TRUE(QFile::exists(QDir::current().filePath(QStringLiteral("Scores_nn.tvo"))));
+    EXPECT_EQ(scores.showings[0].rows.value(0), "1. Zoé|251");
+    EXPECT_EQ(scores.showings[0].selected, 0);
+    EXPECT_EQ(scores.entries(QStringLiteral("nn")).value(0), "Zoé|251");
     advance(5000);
-    EXPECT_EQ(scoreScreens.size(), 1u);
+    EXPECT_EQ(scores.showings.size(), 1);
 }
 
 // "Arrêter": a full score and no time, and nothing starts the clock again.

@@ -18,9 +18,6 @@
 #include "players/high_score_list.h"
 #include "support/test_support.h"
 
-// Texts in failure messages as text.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-
 namespace score_test {
 
 using players::HighScoreList;
@@ -89,6 +86,48 @@ inline QStringList defaultRows(int count = 10)
         out << QStringLiteral("%1. *****************|-100").arg(k);
     return out;
 }
+
+// The score screen at the end of scored runs: each showing is kept (rows in short form,
+// "1. Zoé|-40", the selected row and the title) and closed with "Fermer".  The score files go
+// to a program folder of the test's own.
+class ScoreScreens {
+public:
+    struct Showing {
+        QStringList rows;
+        int selected;
+        QString title;
+    };
+
+    ScoreScreens()
+    {
+        platform::setProgramFolderOverride(folder_.path());
+        platform::setModalHook([this](platform::Form& f) {
+            if (auto* s = dynamic_cast<players::Form_score*>(&f)) {
+                showings.push_back({score_test::shortRows(s->lstScores), s->lstScores.listIndex(),
+                                    s->Label_affiche.caption()});
+                s->Label_quitter.userClick();
+            }
+        });
+    }
+    ~ScoreScreens()
+    {
+        platform::setModalHook(nullptr);
+        platform::setProgramFolderOverride(std::nullopt);
+    }
+    ScoreScreens(const ScoreScreens&) = delete;
+    ScoreScreens& operator=(const ScoreScreens&) = delete;
+
+    // The entries of a game's score file as the program wrote it ("Zoé|-40").
+    QStringList entries(const QString& codeJeu) const
+    {
+        return score_test::entriesOnDisk(QDir(folder_.path()).filePath(QStringLiteral("Scores_%1.tvo").arg(codeJeu)));
+    }
+
+    QList<Showing> showings;
+
+private:
+    QTemporaryDir folder_;
+};
 
 class ScoreTest : public ::testing::Test {
 protected:

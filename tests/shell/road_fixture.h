@@ -26,47 +26,7 @@
 
 namespace road_test {
 
-// The score screen at the end of scored runs: each showing is kept (rows in short form,
-// "1. Zoé|-40", the selected row and the title) and closed with "Fermer".  The score files go
-// to a program folder of the test's own.
-class ScoreScreens {
-public:
-    struct Showing {
-        QStringList rows;
-        int selected;
-        QString title;
-    };
-
-    ScoreScreens()
-    {
-        platform::setProgramFolderOverride(folder_.path());
-        platform::setModalHook([this](platform::Form& f) {
-            if (auto* s = dynamic_cast<players::Form_score*>(&f)) {
-                showings.push_back({score_test::shortRows(s->lstScores), s->lstScores.listIndex(),
-                                    s->Label_affiche.caption()});
-                s->Label_quitter.userClick();
-            }
-        });
-    }
-    ~ScoreScreens()
-    {
-        platform::setModalHook(nullptr);
-        platform::setProgramFolderOverride(std::nullopt);
-    }
-    ScoreScreens(const ScoreScreens&) = delete;
-    ScoreScreens& operator=(const ScoreScreens&) = delete;
-
-    // The entries of a game's score file as the program wrote it ("Zoé|-40").
-    QStringList entries(const QString& codeJeu) const
-    {
-        return score_test::entriesOnDisk(QDir(folder_.path()).filePath(QStringLiteral("Scores_%1.tvo").arg(codeJeu)));
-    }
-
-    QList<Showing> showings;
-
-private:
-    QTemporaryDir folder_;
-};
+using score_test::ScoreScreens;
 
 class RoadTest : public ::testing::Test {
 protected:
@@ -139,6 +99,24 @@ protected:
         ASSERT_TRUE(form<shell::Form_piano>().isVisible());
     }
 
+    // The synthesizer's calls since the last look.
+    QList<platform::NoteSynthCall> newSynthCalls()
+    {
+        QList<platform::NoteSynthCall> calls = synthLog_->mid(synthSeen_);
+        synthSeen_ = synthLog_->size();
+        return calls;
+    }
+
+    // The note-ons among the calls, as "<MIDI note> <duration in ms>".
+    static QStringList noteOns(const QList<platform::NoteSynthCall>& calls)
+    {
+        QStringList out;
+        for (const platform::NoteSynthCall& c : calls)
+            if (c.kind == platform::NoteSynthCall::Kind::NoteOn)
+                out << QStringLiteral("%1 %2").arg(c.key).arg(c.durationMs);
+        return out;
+    }
+
     std::string messages() const { return screens.messages.join(QStringLiteral("; ")).toStdString(); }
 
     testing_support::ScreenTest screens;
@@ -148,6 +126,7 @@ protected:
 private:
     QTemporaryDir dir_;
     QString oldDir_;
+    qsizetype synthSeen_ = 0;
 };
 
 } // namespace road_test

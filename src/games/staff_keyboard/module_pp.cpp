@@ -31,19 +31,6 @@ void peindre_touches(const QString& game, const QString& language)
     });
 }
 
-// Every end of a game: the clock and both pauses stop, the note goes, the appearance may be
-// changed again.
-void fin_de_partie()
-{
-    Form_pp& f = jeu();
-    f.Label_apparence.setEnabled(true);
-    common::terminer_manche(f.manche());
-    f.Timer3.setEnabled(false);
-    f.Picture_note.setVisible(false);
-    f.Picture_note2.setVisible(false);
-}
-
-
 void armer_pause_erreur()
 {
     Form_pp& f = jeu();
@@ -53,11 +40,7 @@ void armer_pause_erreur()
 
 } // namespace
 
-void choisir_apparence_note_pp()
-{
-    if (const std::optional<QString> style = common::choisir_apparence(common::styles_coches()))
-        jeu().nb_note.setCaption(*style);
-}
+void choisir_apparence_note_pp() { common::appliquer_apparence(jeu().nb_note); }
 
 void colorer_touches_niveau_pp()
 {
@@ -94,7 +77,7 @@ void traiter_bonne_reponse_pp()
     f.note_triste = false;
     if (!common::bonne_reponse(f.manche()))
         return;
-    fin_de_partie();
+    f.fin_de_partie();
     common::niveau_reussi(f.manche(), f.Label_niveau, f.Command_reussi);
 }
 
@@ -115,7 +98,7 @@ void traiter_mauvaise_reponse_pp()
         armer_pause_erreur();
     const common::FinDeManche fin = common::mauvaise_reponse(f.manche());
     if (fin != common::FinDeManche::Aucune)
-        fin_de_partie();
+        f.fin_de_partie();
     if (fin == common::FinDeManche::PartieNotee)
         fin_partie_notee_pp();
 }
