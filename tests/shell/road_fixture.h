@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -115,6 +116,45 @@ protected:
             if (c.kind == platform::NoteSynthCall::Kind::NoteOn)
                 out << QStringLiteral("%1 %2").arg(c.key).arg(c.durationMs);
         return out;
+    }
+
+    // Two scored runs on a game screen launched with SCORE: "Jouer / Rejouer" and the countdown,
+    // then in the first run `answers` right answers (each with its pause), in the second none;
+    // each run ends after its minute in the score screen.
+    void twoScoredRuns(ScoreScreens& scores, platform::Label& jouer, const platform::Label& temps,
+                       const platform::Label& score, int answers, const std::function<void()>& answerRight)
+    {
+        for (int run = 1; run <= 2; ++run) {
+            SCOPED_TRACE(run);
+            jouer.userClick();
+            testing_support::advance(3000);
+            ASSERT_EQ(temps.caption(), "60");
+            ASSERT_EQ(score.caption(), "0");
+            for (int answer = 0; run == 1 && answer < answers; ++answer) {
+                ASSERT_NO_FATAL_FAILURE(answerRight());
+                testing_support::advance(1000);
+            }
+            testing_support::advance(60000);
+            ASSERT_EQ(scores.showings.size(), run) << messages();
+        }
+    }
+
+    // What two such runs leave: the first score (-60 over the minute, +10 an answer) at rank 1,
+    // the second (-60) below it, each selected in its showing, both in the game's file.
+    static void expectTwoScoredRuns(const ScoreScreens& scores, const QString& player, const QString& codeJeu,
+                                    int answers)
+    {
+        ASSERT_EQ(scores.showings.size(), 2);
+        const QString first = player + '|' + QString::number(-60 + 10 * answers);
+        const QString second = player + QStringLiteral("|-60");
+        EXPECT_EQ(scores.showings[0].title, "SCORE");
+        EXPECT_EQ(scores.showings[0].rows.mid(0, 2), (QStringList{"1. " + first, "2. *****************|-100"}));
+        EXPECT_EQ(scores.showings[0].selected, 0);
+        EXPECT_EQ(scores.showings[1].rows.mid(0, 3),
+                  (QStringList{"1. " + first, "2. " + second, "3. *****************|-100"}));
+        EXPECT_EQ(scores.showings[1].selected, 1);
+        EXPECT_EQ(scores.entries(codeJeu).mid(0, 2), (QStringList{first, second}));
+        EXPECT_EQ(platform::loaded<players::Form_score>(), nullptr) << "Fermer closed it";
     }
 
     std::string messages() const { return screens.messages.join(QStringLiteral("; ")).toStdString(); }

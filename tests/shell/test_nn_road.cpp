@@ -141,28 +141,10 @@ TEST_F(NnRoad, AScoredRunEndsInTheHighScoresOfTheGameAndIsReadBackNextTime)
     ASSERT_NE(loaded<Form_nn>(), nullptr) << messages();
     EXPECT_EQ(nn().Label_niveau.caption(), "4");
 
-    for (int run = 1; run <= 2; ++run) {
-        SCOPED_TRACE(run);
-        nn().Label_jouer.userClick();
-        testing_support::advance(3000);
-        ASSERT_EQ(nn().Label_temps.caption(), "60");
-        ASSERT_EQ(nn().Label_score.caption(), "0");
-        // The first run: two right answers; the second: none.
-        for (int answer = 0; run == 1 && answer < 2; ++answer) {
-            answerRight();
-            testing_support::advance(games::common::kPauseMs);
-        }
-        testing_support::advance(60000);
-        ASSERT_EQ(scores.showings.size(), run) << messages();
-    }
-    // 0 at the start, -60 over the minute, +20 for the answers.
-    EXPECT_EQ(scores.showings[0].rows.mid(0, 2), (QStringList{"1. " + kPlayer + "|-40", "2. *****************|-100"}));
-    EXPECT_EQ(scores.showings[0].selected, 0);
-    EXPECT_EQ(scores.showings[1].rows.mid(0, 3),
-              (QStringList{"1. " + kPlayer + "|-40", "2. " + kPlayer + "|-60", "3. *****************|-100"}));
-    EXPECT_EQ(scores.showings[1].selected, 1);
-    EXPECT_EQ(scores.entries(QStringLiteral("nn")).mid(0, 2), (QStringList{kPlayer + "|-40", kPlayer + "|-60"}));
-    EXPECT_EQ(loaded<players::Form_score>(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(twoScoredRuns(scores, nn().Label_jouer, nn().Label_temps, nn().Label_score, 2,
+                                          [] { answerRight(); }));
+    EXPECT_NEAR(nn().Label_barre_temps.width(), games::common::kFullBar, 1e-6);
+    expectTwoScoredRuns(scores, kPlayer, QStringLiteral("nn"), 2);
     EXPECT_EQ(progressOnDisk(), "1") << "a scored run passes no level";
     EXPECT_TRUE(screens.messages.isEmpty()) << messages();
 }

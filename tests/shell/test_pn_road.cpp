@@ -159,29 +159,10 @@ TEST_F(PnRoad, AScoredRunEndsInTheHighScoresOfTheGameAndIsReadBackNextTime)
     ASSERT_NE(loaded<Form_pn>(), nullptr) << messages();
     EXPECT_EQ(pn().Label_niveau.caption(), "14");
 
-    for (int run = 1; run <= 2; ++run) {
-        SCOPED_TRACE(run);
-        pn().Label_jouer.userClick();
-        testing_support::advance(3000);
-        ASSERT_EQ(pn().Label_temps.caption(), "60");
-        ASSERT_EQ(pn().Label_score.caption(), "0");
-        // The first run: three right answers; the second: none.
-        for (int answer = 0; run == 1 && answer < 3; ++answer) {
-            ASSERT_NO_FATAL_FAILURE(clickTheRightName());
-            testing_support::advance(games::common::kPauseMs);
-        }
-        testing_support::advance(60000);
-        ASSERT_EQ(scores.showings.size(), run) << messages();
-        EXPECT_NEAR(pn().Label_barre_temps.width(), games::common::kFullBar, 1e-6);
-    }
-    // 0 at the start, -60 over the minute, +30 for the answers.
-    EXPECT_EQ(scores.showings[0].rows.mid(0, 2), (QStringList{"1. " + kPlayer + "|-30", "2. *****************|-100"}));
-    EXPECT_EQ(scores.showings[0].selected, 0);
-    EXPECT_EQ(scores.showings[1].rows.mid(0, 3),
-              (QStringList{"1. " + kPlayer + "|-30", "2. " + kPlayer + "|-60", "3. *****************|-100"}));
-    EXPECT_EQ(scores.showings[1].selected, 1);
-    EXPECT_EQ(scores.entries(QStringLiteral("pn")).mid(0, 2), (QStringList{kPlayer + "|-30", kPlayer + "|-60"}));
-    EXPECT_EQ(loaded<players::Form_score>(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(twoScoredRuns(scores, pn().Label_jouer, pn().Label_temps, pn().Label_score, 3,
+                                          [this] { clickTheRightName(); }));
+    EXPECT_NEAR(pn().Label_barre_temps.width(), games::common::kFullBar, 1e-6);
+    expectTwoScoredRuns(scores, kPlayer, QStringLiteral("pn"), 3);
     EXPECT_EQ(progressOnDisk(), "1") << "a scored run passes no level";
     EXPECT_TRUE(screens.messages.isEmpty()) << messages();
 }
