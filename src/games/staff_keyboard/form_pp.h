@@ -4,6 +4,7 @@
 // widgets (numbers as text); the level-choice screens write the level, the game number, the
 // names and the input mode into it before they show it.
 
+#include "games/common/midi_keys.h"
 #include "games/common/piano_keys.h"
 #include "games/common/round.h"
 #include "platform/controls.h"
@@ -20,6 +21,7 @@ public:
     Form_pp();
 
     void Form_Load() override;
+    void Form_Unload() override;
 
     // The row of label buttons.
     platform::Label Label_jouer{this, QStringLiteral("Label_jouer")};
@@ -99,6 +101,11 @@ public:
     platform::Timer Timer2{this, QStringLiteral("Timer2"), 1000, false};
     platform::Timer Timer3{this, QStringLiteral("Timer3"), 1000, false};
     platform::Timer Timer4{this, QStringLiteral("Timer4"), 1000, false};
+
+    // The MIDI instrument: "Ok" opens the chosen device, Text1 takes its messages.
+    common::EntreeMidi entree_midi{{Label_port, List1, Command_start, Text1, Text2, Text3, Text4, Picture_bleu},
+                                   [this](int k) { enfoncer_touche(k); },
+                                   [this](int k) { relacher_touche(k); }};
 
     // Which metronome picture comes next; flipped every clock second.
     bool metronome_a_droite = false;
