@@ -4,10 +4,13 @@
 #include "platform/timer.h"
 #include "platform/vb.h"
 #include "games/staff_keyboard/pp_screenshot.h"
+#include "games/staff_keyboard/form_pp.h"
+#include "level_choice/form_choix_pp.h"
 #include "level_choice/games.h"
 #include "media/form_bruitage.h"
 #include "platform/audio/effect_player.h"
 #include "platform/audio/note_synth.h"
+#include "platform/midi/fake_midi_input.h"
 #include "players/form_joueurs.h"
 #include "players/screenshots.h"
 #include "shell/form_piano.h"
@@ -52,6 +55,9 @@ int writeAll(const QString& outDir)
     // Pictures only: no sound output is needed.
     platform::RecordingNoteSynth::installFactory();
     platform::setEffectPlayerFactory([] { return std::make_unique<platform::RecordingEffectPlayer>(); });
+    // MIDI devices of a typical machine with a keyboard plugged in; the sequencer is not asked.
+    platform::FakeMidiInput::installFactory({QStringLiteral("Midi Through Port-0"),
+                                            QStringLiteral("Clavier USB MIDI 1"), QString()});
     platform::setProgramEndHook([] {});
     platform::setMsgBoxHook([](const QString& text, int, const QString&) {
         QTextStream(stderr) << "message: " << text << '\n';
@@ -95,6 +101,16 @@ int writeAll(const QString& outDir)
         {"Form_choix_nn2.png", [] { return std::ref(level_choice::prepareScreenshot(6)); }},
         {"Form_bruitage.png", [] { return std::ref<platform::Form>(media::prepareBruitageScreenshot()); }},
         {"Form_pp_mid_round.png", [] { return std::ref(games::staff_keyboard::preparePpScreenshot()); }},
+        {"Form_pp_midi_port.png", []() -> platform::Form& {
+             // "pp" launched with the MIDI instrument chosen: the prompt, the ports and "Ok".
+             auto& choice = static_cast<level_choice::Form_choix_pp&>(level_choice::prepareScreenshot(1));
+             choice.Option5.click();
+             choice.Option5.setValue(true);
+             choice.Label_jouer.click();
+             auto& pp = platform::form<games::staff_keyboard::Form_pp>();
+             pp.List1.setListIndex(1);
+             return pp;
+         }},
     };
     QTextStream out(stdout);
     int failures = 0;

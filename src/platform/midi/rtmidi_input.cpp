@@ -1,6 +1,7 @@
 #include "platform/midi/rtmidi_input.h"
 
 #include <QDebug>
+#include <QRegularExpression>
 
 #include <exception>
 
@@ -55,11 +56,28 @@ QStringList RtMidiInput::deviceNames()
         const unsigned int count = in_->getPortCount();
         for (unsigned int i = 0; i < count; ++i)
             // A name that cannot be read comes back empty.
-            names << QString::fromLocal8Bit(in_->getPortName(i).c_str()).trimmed();
+            names << readableName(in_->getPortName(i));
     } catch (...) {
         names.clear();
     }
     return names;
+}
+
+QString RtMidiInput::readableName(const std::string& rtMidiName)
+{
+    QString name = QString::fromLocal8Bit(rtMidiName.c_str()).trimmed();
+    static const QRegularExpression address(QStringLiteral("\\s+\\d+:\\d+$"));
+    name.remove(address);
+    const qsizetype colon = name.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return name;
+    const QString client = name.left(colon).trimmed();
+    const QString port = name.mid(colon + 1).trimmed();
+    if (port.isEmpty())
+        return client;
+    if (client.isEmpty() || port.startsWith(client))
+        return port;
+    return client + QStringLiteral(": ") + port;
 }
 
 bool RtMidiInput::open(int device, MessageCallback onMessage, QString* error)

@@ -26,6 +26,11 @@ public:
     void close() override;
     bool isOpen() const override;
 
+    // The name a player reads for RtMidi's name of an ALSA port, "<client>:<port> <c>:<p>":
+    // the port's name, after its client's name when the port's name does not begin with it
+    // ("Clavier USB:Clavier USB MIDI 1 24:0" is "Clavier USB MIDI 1"). Empty stays empty.
+    static QString readableName(const std::string& rtMidiName);
+
 private:
     // Connects to the sequencer once; false (with the reason in lastError_) when it cannot.
     bool connect();
