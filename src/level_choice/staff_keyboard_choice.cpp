@@ -1,5 +1,6 @@
 #include "level_choice/staff_keyboard_choice.h"
 
+#include "games/common/launch.h"
 #include "games/staff_keyboard/form_pp.h"
 #include "games/staff_keyboard/module_pp.h"
 #include "media/form_image.h"
@@ -13,14 +14,6 @@ namespace level_choice {
 namespace {
 
 using games::staff_keyboard::Form_pp;
-
-// Closes a game screen still open from an earlier launch by its own way back, which closes
-// the MIDI input first.
-void closeGameScreen()
-{
-    if (Form_pp* pp = platform::loaded<Form_pp>())
-        pp->Label_retour_Click();
-}
 
 } // namespace
 
@@ -39,15 +32,8 @@ StaffKeyboardChoice::StaffKeyboardChoice(const QString& formName, const GameLeve
 void StaffKeyboardChoice::launch(int level)
 {
     // Every launch starts on a freshly loaded game screen: no input mode, player layout, key
-    // pictures or level of an earlier launch survives.
-    closeGameScreen();
-    try {
-        handOver(level);
-    } catch (...) {
-        // A game screen that could not be set up is not left behind half-built.
-        platform::dispatch(closeGameScreen);
-        throw;
-    }
+    // pictures or level of an earlier launch survives, and none is left half-built.
+    games::common::lancer_ecran_neuf<Form_pp>([this, level] { handOver(level); });
 }
 
 void StaffKeyboardChoice::handOver(int level)

@@ -11,6 +11,7 @@
 #include "platform/audio/note_synth.h"
 #include "platform/vb.h"
 #include "players/form_bulles.h"
+#include "players/form_nouveau_joueur.h"
 #include "players/form_options.h"
 #include "support/test_support.h"
 
@@ -123,6 +124,15 @@ protected:
     }
 
     static Form_pp& pp() { return platform::form<Form_pp>(); }
+
+    // A new player's row, saved: the record's stores then reach the file.
+    static void newPlayerRow()
+    {
+        auto& record = platform::form<players::Form_nouveau_joueur>();
+        record.Command1.click();
+        record.Text_nom.setText(QStringLiteral("Zoé"));
+        ASSERT_TRUE(record.Data1.save());
+    }
 
     static void setDuration(const QString& seconds)
     {

@@ -45,6 +45,7 @@ TEST(PpDrawing, LevelTablesInDrawOrder)
             ASSERT_TRUE(drawn);
             EXPECT_EQ(drawn->note.name, r.pictures[row]);
             EXPECT_EQ(drawn->note.key, r.pictures[row].left(2).toInt());
+            EXPECT_EQ(drawn->note.nom, r.pictures[row].section(QLatin1Char('_'), 1, 1));  // the name pn asks
             EXPECT_EQ(drawn->draw, row + 1);
         }
         platform::setRandomSource(nullptr);

@@ -14,11 +14,8 @@ protected:
     void SetUp() override
     {
         PpScreen::SetUp();
-        auto& record = platform::form<players::Form_nouveau_joueur>();
-        record.Command1.click();
-        record.Text_nom.setText(QStringLiteral("Zoé"));
-        ASSERT_TRUE(record.Data1.save());
-        count(record.Command_UpdateRecord, stores);
+        newPlayerRow();
+        count(platform::form<players::Form_nouveau_joueur>().Command_UpdateRecord, stores);
     }
     static void count(platform::CommandButton& button, int& presses)
     {

@@ -332,6 +332,44 @@ TEST_F(PpRound, SuivantGoesOneLevelUpAndCountsDown)
     }
 }
 
+// However fast the clicks come during the countdown, one pass of a level gives one level up.
+TEST_F(PpRound, SuivantTakesOneLevelPerPass)
+{
+    startGame();
+    pp().Label_score.setCaption(QStringLiteral("190"));
+    press(noteKey());
+    ASSERT_TRUE(pp().Label_suite.enabled());
+    for (int click = 0; click < 4; ++click) {
+        pp().Label_suite.userClick();
+        advance(200);
+    }
+    EXPECT_EQ(pp().Label_niveau.caption(), "2");
+    EXPECT_FALSE(pp().Label_suite.enabled());
+    advance(3000);
+    EXPECT_EQ(pp().Label_niveau.caption(), "2");
+    EXPECT_TRUE(pp().Timer1.enabled());
+}
+
+// The sad face belongs to the note on the staff: a style chosen in the dialog while a note
+// is shown counts from the next game on.
+TEST_F(PpRound, SadFaceFollowsTheNoteDrawnNotTheDialog)
+{
+    struct Row { const char* what; int drawnIn; int chosenMeanwhile; bool sadFace; };
+    for (const Row& r : {Row{"smiley drawn, smiley chosen", 2, 2, true},
+                         Row{"smiley drawn, ronde chosen", 2, 1, true},
+                         Row{"bulle drawn, smiley chosen", 6, 2, false},
+                         Row{"bulle drawn, bulle chosen", 6, 6, false}}) {
+        SCOPED_TRACE(r.what);
+        chooseStyle(r.drawnIn);
+        startGame();
+        chooseStyle(r.chosenMeanwhile);
+        press(wrongKey());
+        EXPECT_EQ(pp().Picture_note.visible(), !r.sadFace);  // hidden: the sad face beneath shows
+        EXPECT_EQ(pp().Timer3.enabled(), !r.sadFace);       // no sad face: the pause after an error
+        EXPECT_EQ(pp().Label_score.caption(), "90");
+    }
+}
+
 TEST_F(PpRound, SmileyWrongAnswerShowsTheSadFaceWithoutPause)
 {
     chooseStyle(2);

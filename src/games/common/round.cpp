@@ -1,5 +1,6 @@
 #include "games/common/round.h"
 
+#include "media/form_bruitage.h"
 #include "media/form_image.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
@@ -16,11 +17,21 @@ void ajouter(platform::Label& label, double n)
     label.setCaption(str(val(label.caption()) + n));
 }
 
-bool deux_joueurs(const RoundWidgets& w) { return w.Label_nom2.visible(); }
+std::optional<int> niveau_du_texte(const QString& text, int dernier)
+{
+    for (int level = 1; level <= dernier; ++level)
+        if (text == str(level))
+            return level;
+    return std::nullopt;
+}
+
+bool deux_joueurs(const RoundWidgets& w) { return w.Label_nom2 && w.Label_nom2->visible(); }
 bool partie_notee(const RoundWidgets& w) { return w.save_score.visible(); }
 
 void commencer_compte_a_rebours(const RoundWidgets& w)
 {
+    w.Timer1.setEnabled(false);
+    w.Timer2.setEnabled(false);
     w.Label_aide.setCaption(QString());
     w.Label_debut.setCaption(str(kCountdownFrom));
     w.Label_timer2.setCaption(QStringLiteral("0"));
@@ -68,6 +79,41 @@ bool seconde_pause(platform::Label& counter)
     ajouter(counter, -kPauseMs);
     return val(counter.caption()) <= 0;
 }
+
+void armer_pause(const RoundWidgets& w)
+{
+    w.Label_timer2.setCaption(str(kPauseMs));
+    w.Timer2.setEnabled(true);
+}
+
+void terminer_manche(const RoundWidgets& w)
+{
+    w.Timer1.setEnabled(false);
+    w.Timer2.setEnabled(false);
+}
+
+void arreter_manche(const RoundWidgets& w)
+{
+    w.Timer1.setEnabled(false);
+    w.Timer2.setEnabled(false);
+    w.Timer4.setEnabled(false);
+    w.Label_debut.setVisible(false);
+}
+
+bool niveau_suivant(const RoundWidgets& w, platform::Label& Label_niveau, int dernier)
+{
+    w.Label_suite.setEnabled(false);
+    w.Label_aide.setCaption(QString());
+    const std::optional<int> level = niveau_du_texte(Label_niveau.caption(), dernier);
+    if (!level || *level >= dernier)
+        return false;
+    Label_niveau.setCaption(str(*level + 1));
+    return true;
+}
+
+void jouer_bruitage_erreur() { platform::form<media::Form_bruitage>().Command_faux.setValue(true); }
+
+void arreter_bruitage() { platform::form<media::Form_bruitage>().Command_stop.setValue(true); }
 
 bool reponse_jugee(const RoundWidgets& w)
 {

@@ -2,18 +2,15 @@
 
 #include "games/common/note_style.h"
 #include "games/common/piano.h"
+#include "games/common/progress.h"
 #include "games/common/round.h"
+#include "games/common/staff_notes.h"
 #include "games/staff_keyboard/levels.h"
 #include "games/staff_keyboard/module_pp.h"
-#include "level_choice/form_choix_pp.h"
-#include "level_choice/form_choix_pp2.h"
-#include "level_choice/form_choix_pp3.h"
 #include "media/form_bruitage.h"
 #include "media/form_instrument.h"
 #include "media/form_traduction.h"
-#include "media/res_picture.h"
 #include "players/form_bulles.h"
-#include "players/form_nouveau_joueur.h"
 #include "players/form_options.h"
 #include "players/module2.h"
 #include "platform/resources.h"
@@ -266,18 +263,16 @@ platform::CommandButton& Form_pp::touche(int key)
 common::RoundWidgets Form_pp::manche()
 {
     return {Label_temps,  Label_score, Label_barre_score, Label_barre_temps, Label_debut,
-            Label_timer2, Label_aide,  Label_suite,       Label_nom2,        save_score,
-            Metronome_stop, Timer1,    Timer2,            Timer4};
+            Label_timer2, Label_aide,  Label_suite,       save_score,        Metronome_stop,
+            Timer1,       Timer2,      Timer4,            &Label_nom2};
 }
 
 // ------------------------------------------------------------------------------- the round
 
 void Form_pp::lancer_compte_a_rebours()
 {
-    // The round before ends first: no answer is judged during the countdown, and no pause
-    // of the round before runs on into the new one.
-    Timer1.setEnabled(false);
-    Timer2.setEnabled(false);
+    // The pause after a wrong answer of the round before ends too (the clock and the pause
+    // after a right one stop as the countdown starts).
     Timer3.setEnabled(false);
     Picture_note2.setVisible(false);
     Picture_note.setVisible(false);
@@ -322,15 +317,8 @@ void Form_pp::Command_niveau_Click(int level)
     const std::optional<DrawnNote> drawn = tirer_note(level);
     if (!drawn)
         return;
-    media::ResPicture note;
-    media::ResPicture sad;
-    note.setFileName(platform::programFile());
-    sad.setFileName(platform::programFile());
-    const QString style = common::type_de_style(nb_note.caption());
     tirage_note = drawn->draw;
-    Picture_note.setPicture(note.LoadResPicture(style, drawn->note.name));
-    if (val(nb_note.caption()) == common::kSmileyStyle)
-        Picture_note2.setPicture(sad.LoadResPicture(style, drawn->note.name + QStringLiteral("_2")));
+    note_triste = common::afficher_note(Picture_note, Picture_note2, nb_note.caption(), drawn->note.name);
     Label_note.setCaption(str(drawn->note.key));
     platform::form<media::Form_instrument>().Command_pp.setValue(true);
     Timer1.setEnabled(true);
@@ -371,21 +359,14 @@ void Form_pp::Timer3_Timer()
 void Form_pp::Label_stop_Click()
 {
     Label_apparence.setEnabled(true);
-    Timer1.setEnabled(false);
     // Neither the pending next note nor the countdown may start the clock again.
-    Timer2.setEnabled(false);
-    Timer4.setEnabled(false);
-    Label_debut.setVisible(false);
+    common::arreter_manche(manche());
 }
 
 void Form_pp::Label_suite_Click()
 {
-    Label_aide.setCaption(QString());
-    const std::optional<int> level = niveau_du_texte(Label_niveau.caption());
-    if (level && *level < kLastLevel) {
-        Label_niveau.setCaption(str(*level + 1));
+    if (common::niveau_suivant(manche(), Label_niveau))
         lancer_compte_a_rebours();
-    }
     colorer_touches_niveau_pp();
 }
 
@@ -413,38 +394,15 @@ void Form_pp::Label_temps_jeu_Click()
 
 void Form_pp::Command_reussi_Click()
 {
-    auto& record = platform::form<players::Form_nouveau_joueur>();
-    platform::Label* progress = nullptr;
-    // The level-choice screen beneath refreshes; a closed one is not opened again.
-    platform::CommandButton* refresh = nullptr;
     const QString game = Label_choix_jeu.caption();
-    if (game == QLatin1String("1")) {
-        progress = &record.Label_pp;
-        if (auto* choice = platform::loaded<level_choice::Form_choix_pp>())
-            refresh = &choice->Command_niveau;
-    } else if (game == QLatin1String("2")) {
-        progress = &record.Label_pp2;
-        if (auto* choice = platform::loaded<level_choice::Form_choix_pp2>())
-            refresh = &choice->Command_niveau;
-    } else if (game == QLatin1String("3")) {
-        progress = &record.Label_pp3;
-        if (auto* choice = platform::loaded<level_choice::Form_choix_pp3>())
-            refresh = &choice->Command_niveau;
-    } else {
-        return;
-    }
-    // Progress rises only when the level just passed is the highest one reached; passing
-    // level 4 opens every level.
-    const double passed = val(Label_niveau.caption());
-    const std::pair<int, int> steps[] = {{1, 2}, {2, 3}, {3, 4}, {4, kLastLevel}};
-    for (const auto& [from, to] : steps) {
-        if (val(progress->caption()) == from && passed == from) {
-            progress->setCaption(str(to));
-            record.Command_UpdateRecord.setValue(true);
-        }
-    }
-    if (refresh)
-        refresh->setValue(true);
+    QString code;
+    if (game == QLatin1String("1"))
+        code = QStringLiteral("pp");
+    else if (game == QLatin1String("2"))
+        code = QStringLiteral("pp2");
+    else if (game == QLatin1String("3"))
+        code = QStringLiteral("pp3");
+    common::enregistrer_niveau_reussi(code, Label_niveau.caption());
 }
 
 // ------------------------------------------------------------------------------- the keys

@@ -111,6 +111,8 @@ public:
     bool metronome_a_droite = false;
     // The last draw of a note generator.
     int tirage_note = 0;
+    // The note on the staff was drawn with its sad face (smiley style): a wrong answer shows it.
+    bool note_triste = false;
 
     // Key k (1 to 40) as a widget.
     platform::CommandButton& touche(int key);
@@ -142,8 +144,12 @@ private:
     void tirer_note_du_niveau(int level);
     // Ends the round before and starts the countdown of a new one.
     void lancer_compte_a_rebours();
+
+public:
     // The widgets of the round, as the shared round code reads them.
     common::RoundWidgets manche();
+
+private:
 
     std::array<platform::CommandButton*, common::kKeyCount> keys_{};
 };

@@ -95,14 +95,6 @@ const HintRow& hintRow(int key)
 
 } // namespace
 
-std::optional<int> niveau_du_texte(const QString& text)
-{
-    for (int level = 1; level <= kLastLevel; ++level)
-        if (text == platform::str(level))
-            return level;
-    return std::nullopt;
-}
-
 std::vector<int> touches_du_niveau(int level)
 {
     if (level >= 1 && level <= 7)
@@ -114,22 +106,6 @@ std::vector<int> touches_du_niveau(int level)
         return keys;
     }
     return {};
-}
-
-std::vector<NotePicture> table_du_niveau(int level)
-{
-    if (level < 1 || level > 4)
-        return {};
-    std::vector<NotePicture> table;
-    for (int key : touches_du_niveau(level)) {
-        if (key == common::kMiddleCKey) {
-            table.push_back({QStringLiteral("20_do_s"), key});
-            table.push_back({QStringLiteral("20_do_f"), key});
-        } else {
-            table.push_back({twoDigits(key) + QLatin1Char('_') + noteOfKey(key), key});
-        }
-    }
-    return table;
 }
 
 std::vector<QString> noms_de_touche(int key, int level)
@@ -173,12 +149,8 @@ std::vector<QString> images_du_nom(int key, const QString& name)
 
 std::optional<DrawnNote> tirer_note(int level)
 {
-    if (level >= 1 && level <= 4) {
-        const std::vector<NotePicture> table = table_du_niveau(level);
-        platform::randomize();
-        const int row = draw(static_cast<int>(table.size()));
-        return DrawnNote{table[static_cast<size_t>(row)], row + 1};
-    }
+    if (level >= 1 && level <= 4)
+        return common::tirer_note_du_tableau(level);
     const std::vector<int> keys = touches_du_niveau(level);
     if (keys.empty())
         return std::nullopt;
@@ -190,7 +162,7 @@ std::optional<DrawnNote> tirer_note(int level)
     const std::vector<QString> pictures = images_du_nom(key, name);
     const QString picture = pictures.size() > 1 ? pictures[static_cast<size_t>(draw(static_cast<int>(pictures.size())))]
                                                 : pictures.front();
-    return DrawnNote{{picture, key}, place + 1};
+    return DrawnNote{{picture, key, name}, place + 1};
 }
 
 std::optional<QString> image_de_touche(const QString& game, const QString& language, const QString& levelText,

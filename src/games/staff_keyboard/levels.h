@@ -3,6 +3,9 @@
 // keys) and the hints painted on its keys for each game and language.  Plain tables, read by
 // the game screen and its module.
 
+#include "games/common/round.h"
+#include "games/common/staff_notes.h"
+
 #include <QString>
 
 #include <optional>
@@ -10,23 +13,15 @@
 
 namespace games::staff_keyboard {
 
-constexpr int kLastLevel = 14;
-
-// A note picture of the catalogue ("20_do_s": key 20, do, treble staff) and its key.
-struct NotePicture {
-    QString name;
-    int key = 0;
-};
-
-// The level read from its text, "1" to "14" exactly; nothing otherwise.
-std::optional<int> niveau_du_texte(const QString& text);
+using common::DrawnNote;
+using common::kLastLevel;
+using common::niveau_du_texte;
+using common::NotePicture;
+using common::table_du_niveau;
 
 // The keys of a level (the keys its hints cover), in ascending order: white keys only up to
 // level 7, every key of the range from level 8.
 std::vector<int> touches_du_niveau(int level);
-
-// The draw table of levels 1 to 4, in draw order (middle C twice: treble and bass).
-std::vector<NotePicture> table_du_niveau(int level);
 
 // The names under which key k is written at a level from 5 up, as its hints name it: the
 // natural name at levels 5 to 7, the sharp name at 8, the flat name at 9 (natural where the
@@ -39,12 +34,8 @@ std::vector<QString> noms_de_touche(int key, int level);
 std::vector<QString> images_du_nom(int key, const QString& name);
 
 // Draws the next note of a level from the random generator (reseeded first); nothing for a
-// level without notes.  draw is the row drawn (1 to K) for levels 1 to 4 and the key's place
-// in the level's key set (1 to n) from level 5.
-struct DrawnNote {
-    NotePicture note;
-    int draw = 0;
-};
+// level without notes.  draw is the row drawn (1 to K) for levels 1 to 4 (the tables the
+// staff games share) and the key's place in the level's key set (1 to n) from level 5.
 std::optional<DrawnNote> tirer_note(int level);
 
 // The store picture (an image name of the picture store) that a level paints on key k, for a

@@ -3,14 +3,11 @@
 #include "games/common/note_style.h"
 #include "games/common/piano.h"
 #include "games/common/round.h"
+#include "games/common/staff_notes.h"
 #include "games/staff_keyboard/form_pp.h"
 #include "games/staff_keyboard/levels.h"
-#include "media/form_bruitage.h"
 #include "media/form_traduction.h"
-#include "media/res_picture.h"
-#include "players/form_bulles.h"
 #include "players/form_joueurs.h"
-#include "platform/resources.h"
 #include "platform/vb.h"
 
 namespace games::staff_keyboard {
@@ -36,30 +33,13 @@ void peindre_touches(const QString& game, const QString& language)
     }
 }
 
-bool smiley_choisi()
-{
-    return platform::form<players::Form_bulles>().Image_smiley.borderStyle() == 1;
-}
-
-// The staff without a note, in both note pictures.
-void portee_vide()
-{
-    Form_pp& f = jeu();
-    for (platform::PictureBox* note : {&f.Picture_note, &f.Picture_note2}) {
-        media::ResPicture staff;
-        staff.setFileName(platform::programFile());
-        note->setPicture(staff.LoadResPicture(QStringLiteral("divers"), QStringLiteral("portee")));
-    }
-}
-
 // Every end of a game: the clock and both pauses stop, the note goes, the appearance may be
 // changed again.
 void fin_de_partie()
 {
     Form_pp& f = jeu();
     f.Label_apparence.setEnabled(true);
-    f.Timer1.setEnabled(false);
-    f.Timer2.setEnabled(false);
+    common::terminer_manche(f.manche());
     f.Timer3.setEnabled(false);
     f.Picture_note.setVisible(false);
     f.Picture_note2.setVisible(false);
@@ -75,12 +55,7 @@ void points_du_joueur(double points)
         common::ajouter(f.Label_score2, points);
 }
 
-void armer_pause()
-{
-    Form_pp& f = jeu();
-    f.Label_timer2.setCaption(str(common::kPauseMs));
-    f.Timer2.setEnabled(true);
-}
+void armer_pause() { common::armer_pause(jeu().manche()); }
 
 void armer_pause_erreur()
 {
@@ -127,8 +102,9 @@ void bloquer_souris_touches_pp()
 void traiter_bonne_reponse_pp()
 {
     Form_pp& f = jeu();
-    platform::form<media::Form_bruitage>().Command_stop.setValue(true);
-    portee_vide();
+    common::arreter_bruitage();
+    common::portee_vide(f.Picture_note, f.Picture_note2);
+    f.note_triste = false;
 
     if (f.save_score.visible()) {
         common::ajouter(f.Label_score, common::kAnswerPoints);
@@ -161,18 +137,13 @@ void traiter_bonne_reponse_pp()
     }
 }
 
-// The effect of a wrong answer comes last: a message box it may show lets the clock run, and
-// nothing of this answer may be counted after the level has ended meanwhile.
-static void jouer_bruitage_erreur() { platform::form<media::Form_bruitage>().Command_faux.setValue(true); }
-
 void traiter_mauvaise_reponse_pp()
 {
     Form_pp& f = jeu();
-    const bool smiley = smiley_choisi();
+    // The sad face comes from the note on the staff, whatever the dialog says now.
+    const bool smiley = common::montrer_visage_triste(f.Picture_note, f.note_triste);
     if (!smiley)
         armer_pause_erreur();
-    else
-        f.Picture_note.setVisible(false);
 
     auto& texts = platform::form<media::Form_traduction>();
     const double seconds = val(f.Label_temps.caption());
@@ -185,13 +156,13 @@ void traiter_mauvaise_reponse_pp()
         common::ajouter(f.Label_score, -common::kAnswerPoints);
         if (!smiley)
             armer_pause_erreur();
-        jouer_bruitage_erreur();
+        common::jouer_bruitage_erreur();
         return;
     }
     if (f.Label_nom2.visible()) {
         if (seconds > 0) {
             points_du_joueur(-common::kAnswerPoints);
-            jouer_bruitage_erreur();
+            common::jouer_bruitage_erreur();
             return;
         }
         f.Label_aide.setCaption(texts.Label_aide_fin_2joueurs.caption());
@@ -202,7 +173,7 @@ void traiter_mauvaise_reponse_pp()
     if (seconds > 0 && val(f.Label_score.caption()) > 0) {
         common::ajouter(f.Label_score, -common::kAnswerPoints);
         common::barre_mauvaise_reponse(f.Label_barre_score);
-        jouer_bruitage_erreur();
+        common::jouer_bruitage_erreur();
         return;
     }
     f.Label_aide.setCaption(texts.Label_aide_perdu_1joueur.caption());

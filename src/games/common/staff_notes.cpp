@@ -1,0 +1,80 @@
+#include "games/common/staff_notes.h"
+
+#include "games/common/note_style.h"
+#include "media/res_picture.h"
+#include "platform/controls.h"
+#include "platform/resources.h"
+#include "platform/vb.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace games::common {
+
+namespace {
+
+// The ten naturals from key 13 to key 27 that levels 1 to 4 draw, in rising pitch.  Level N
+// takes 2N + 2 rows around middle C: each level adds one note below and one above.
+const NotePicture kStaffNotes[] = {
+    {QStringLiteral("13_fa"), 13, QStringLiteral("fa")},    {QStringLiteral("15_sol"), 15, QStringLiteral("sol")},
+    {QStringLiteral("17_la"), 17, QStringLiteral("la")},    {QStringLiteral("19_si"), 19, QStringLiteral("si")},
+    {QStringLiteral("20_do_s"), 20, QStringLiteral("do")},  {QStringLiteral("20_do_f"), 20, QStringLiteral("do")},
+    {QStringLiteral("22_re"), 22, QStringLiteral("re")},    {QStringLiteral("24_mi"), 24, QStringLiteral("mi")},
+    {QStringLiteral("25_fa"), 25, QStringLiteral("fa")},    {QStringLiteral("27_sol"), 27, QStringLiteral("sol")},
+};
+constexpr int kTableLevels = 4;
+
+QPixmap charger(const QString& type, const QString& name)
+{
+    media::ResPicture loader;
+    loader.setFileName(platform::programFile());
+    return loader.LoadResPicture(type, name);
+}
+
+} // namespace
+
+std::vector<NotePicture> table_du_niveau(int level)
+{
+    if (level < 1 || level > kTableLevels)
+        return {};
+    const auto first = std::begin(kStaffNotes) + (kTableLevels - level);
+    return std::vector<NotePicture>(first, first + 2 * level + 2);
+}
+
+std::optional<DrawnNote> tirer_note_du_tableau(int level)
+{
+    const std::vector<NotePicture> table = table_du_niveau(level);
+    if (table.empty())
+        return std::nullopt;
+    platform::randomize();
+    const int count = static_cast<int>(table.size());
+    const int row = std::clamp(static_cast<int>(platform::rnd() * count), 0, count - 1);
+    return DrawnNote{table[static_cast<size_t>(row)], row + 1};
+}
+
+bool afficher_note(platform::PictureBox& Picture_note, platform::PictureBox& Picture_note2, const QString& nb_note,
+                   const QString& image)
+{
+    const QString style = type_de_style(nb_note);
+    Picture_note.setPicture(charger(style, image));
+    // Only the smiley style has sad faces (a malformed "02" draws in bulle, without one).
+    if (style != QLatin1String(kNoteStyles[kSmileyStyle - 1]))
+        return false;
+    Picture_note2.setPicture(charger(style, image + QStringLiteral("_2")));
+    return true;
+}
+
+void portee_vide(platform::PictureBox& Picture_note, platform::PictureBox& Picture_note2)
+{
+    for (platform::PictureBox* note : {&Picture_note, &Picture_note2})
+        note->setPicture(charger(QStringLiteral("divers"), QStringLiteral("portee")));
+}
+
+bool montrer_visage_triste(platform::PictureBox& Picture_note, bool noteTriste)
+{
+    if (noteTriste)
+        Picture_note.setVisible(false);
+    return noteTriste;
+}
+
+} // namespace games::common

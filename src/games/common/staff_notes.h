@@ -1,0 +1,54 @@
+#pragma once
+// The note on the grand staff of the staff games ("pp", "pp2", "pp3" and "pn"): the draw
+// tables of levels 1 to 4, the note pictures in the style of the moment, the empty staff after
+// a right answer and the sad face after a wrong one.
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace platform {
+class PictureBox;
+}
+
+namespace games::common {
+
+// A note picture of the catalogue ("20_do_s": key 20, do, treble staff), its key and the
+// note's internal name ("do", "fad", "mib" ...).
+struct NotePicture {
+    QString name;
+    int key = 0;
+    QString nom;
+};
+
+// A note drawn for a level: the picture and the row (or place) the draw took, from 1.
+struct DrawnNote {
+    NotePicture note;
+    int draw = 0;
+};
+
+// The draw table of levels 1 to 4, in draw order (rising pitch, middle C twice: treble, then
+// bass): 4, 6, 8 and 10 rows; empty for another level.
+std::vector<NotePicture> table_du_niveau(int level);
+
+// Draws a row of the table of levels 1 to 4 (random generator reseeded first, every row as
+// likely); nothing for another level.
+std::optional<DrawnNote> tirer_note_du_tableau(int level);
+
+// Shows a note picture in the style nb_note holds ("1" to "8"; another value draws in bulle):
+// the picture in Picture_note and, in the smiley style, its sad face ("_2") in Picture_note2,
+// which otherwise keeps what it shows.  Returns whether the sad face was loaded: the note then
+// has a sad face to show after a wrong answer.  The loader's errors reach the caller.
+bool afficher_note(platform::PictureBox& Picture_note, platform::PictureBox& Picture_note2,
+                   const QString& nb_note, const QString& image);
+
+// The empty staff ("divers" / "portee") in both note pictures (a right answer).
+void portee_vide(platform::PictureBox& Picture_note, platform::PictureBox& Picture_note2);
+
+// A wrong answer: when the note on the staff was drawn with its sad face, Picture_note goes
+// so that the sad face beneath shows (until the next note), and true is returned; the style
+// chosen meanwhile in the appearance dialog does not count.
+bool montrer_visage_triste(platform::PictureBox& Picture_note, bool noteTriste);
+
+} // namespace games::common
