@@ -135,6 +135,16 @@ TEST_F(PpMidi, DecoderTable)
     }
 }
 
+// The same message twice (a key struck twice at the same velocity) plays twice.
+TEST_F(PpMidi, ARepeatedMessagePlaysAgain)
+{
+    openRow({QStringLiteral("Piano")}, 0);
+    sounds.take();
+    const quint32 strike = packMidiMessage(0x90, 60, 100);
+    play(0, {strike, strike});
+    EXPECT_EQ(sounds.take(), (QStringList{"C5_MD", "C5_MD"}));
+}
+
 // Played from the computer keyboard, the instrument's notes are decoded and play nothing.
 TEST_F(PpMidi, KeyboardModeIgnoresTheInstrument)
 {
