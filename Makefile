@@ -34,7 +34,9 @@ screenshots: build
 	$(HEADLESS) $(BUILD)/tools/screenshots/tastevolo_screenshots $(BUILD)/screenshots
 	$(HEADLESS) $(BUILD)/resources/tv_gen_pictures --contact-sheets $(BUILD)/resources/pictures $(BUILD)/screenshots
 
+# The memory tour first, in a process of its own, then the benchmarks.
 bench: build
+	$(HEADLESS) $(BUILD)/bench/tastevolo_tour $(SF2)
 	$(HEADLESS) $(BUILD)/bench/tastevolo_bench
 
 clean:

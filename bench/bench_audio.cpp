@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "platform/audio/fluid_note_synth.h"
+#include "platform/audio/sdl_audio_device.h"
 
 #include <chrono>
 #include <cstdio>
@@ -80,36 +81,52 @@ void BM_NoteOnToFirstBlock(benchmark::State& state)
 }
 BENCHMARK(BM_NoteOnToFirstBlock)->UseManualTime()->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
-// The sound output's buffer (period size, periods, sample rate -> ms) for each driver the real
-// synthesizer may use, and the one it opens here.
+// The sound output's buffer for each driver the real synthesizer may use, as computed from what
+// each is given, and what the output opened here reports back.
 void BM_DeviceOutputLatency(benchmark::State& state)
 {
-    static const QString opened = [] {
+    struct Opened {
+        QString report;
+        int reportedFrames = 0;
+        int reportedRate = 0;
+    };
+    static const Opened opened = [] {
         if (!QFileInfo::exists(kSoundFont))
-            return QStringLiteral("not opened: no SoundFont at %1").arg(kSoundFont);
+            return Opened{QStringLiteral("not opened: no SoundFont at %1").arg(kSoundFont)};
         FluidNoteSynth synth(FluidNoteSynth::Output::Device);
         QString error;
-        return synth.start(kSoundFont, &error) ? synth.settingsReport() : QStringLiteral("not opened: %1").arg(error);
+        if (!synth.start(kSoundFont, &error))
+            return Opened{QStringLiteral("not opened: %1").arg(error)};
+        Opened o{synth.settingsReport()};
+        if (synth.driverName() == QLatin1String("sdl2")) {
+            auto device = platform::SdlAudioDevice::acquire(nullptr);
+            o.reportedFrames = device ? device->reportedBufferFrames() : 0;
+            o.reportedRate = device ? device->reportedSampleRate() : 0;
+        }
+        return o;
     }();
     static bool printed = false;
     if (!printed) {
         printed = true;
-        std::printf("Note output settings (the synthesizer renders blocks of %d frames):\n",
+        std::printf("Note output settings given to each driver (the synthesizer renders blocks of %d frames):\n",
                     FluidNoteSynth::blockFrames);
         for (const QString& driver : FluidNoteSynth::deviceDrivers())
             std::printf("  %s\n", qPrintable(FluidNoteSynth::describeOutput(driver, FluidNoteSynth::outputSettings)));
-        std::printf("Real device here: %s\n", qPrintable(opened));
+        std::printf("Output opened here, as given and as reported back: %s\n", qPrintable(opened.report));
         std::fflush(stdout);
     }
     for (auto _ : state)
-        benchmark::DoNotOptimize(opened.size());
+        benchmark::DoNotOptimize(opened.report.size());
     const platform::NoteOutputSettings& s = FluidNoteSynth::outputSettings;
     state.counters["sample_rate"] = s.sampleRate;
     state.counters["period_frames"] = s.periodFrames;
     state.counters["periods"] = s.periods;
-    state.counters["alsa_ms"] = 1000.0 * FluidNoteSynth::deviceBufferFrames(QStringLiteral("alsa"), s) / s.sampleRate;
-    state.counters["pulse_ms"] =
+    state.counters["alsa_ms_computed"] =
+        1000.0 * FluidNoteSynth::deviceBufferFrames(QStringLiteral("alsa"), s) / s.sampleRate;
+    state.counters["pulse_ms_computed"] =
         1000.0 * FluidNoteSynth::deviceBufferFrames(QStringLiteral("pulseaudio"), s) / s.sampleRate;
+    if (opened.reportedFrames > 0 && opened.reportedRate > 0)
+        state.counters["sdl_ms_reported"] = 1000.0 * opened.reportedFrames / opened.reportedRate;
 }
 BENCHMARK(BM_DeviceOutputLatency)->Iterations(1);
 

@@ -85,16 +85,4 @@ LevelChoiceScreen* levelChoiceScreen(const QString& codeJeu)
     return nullptr;
 }
 
-platform::Form& prepareScreenshot(int game)
-{
-    LevelChoiceScreen& screen = levelChoiceScreen(kGames.at(game - 1));
-    for (int level = 2; level <= 4; ++level)
-        screen.levelEntry(level).setEnabled(true);
-    screen.levelEntry(3).userClick();
-    if (auto* players = dynamic_cast<PlayersLevelChoice*>(&screen); players && players->Text_nom1.text().isEmpty())
-        players->Text_nom1.setText(QStringLiteral("Léa"));
-    screen.Show();
-    return screen;
-}
-
 } // namespace level_choice

@@ -17,9 +17,4 @@ LevelChoiceScreen& levelChoiceScreen(Game game);
 // The same by code_jeu ("pp" ... "nn2"); nullptr for another code.
 LevelChoiceScreen* levelChoiceScreen(const QString& codeJeu);
 
-// Loads and shows the level-choice screen of game 1 .. 6 ("pp", "pp2", "pp3", "pn", "nn",
-// "nn2") as a player sees it after passing the first levels: levels up to 4 unlocked, level 3
-// selected, a name filled in.
-platform::Form& prepareScreenshot(int game);
-
 } // namespace level_choice

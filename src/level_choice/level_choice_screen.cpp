@@ -39,7 +39,7 @@ LevelChoiceScreen::LevelChoiceScreen(const QString& formName, const GameLevels& 
     : Form(formName), game_(game)
 {
     setBorderStyle(0);
-    setCaption(QStringLiteral("Form1"));
+    setCaption(QStringLiteral("Tastevolo"));
     setClientSize(12000, 9000);
 
     whitePanel(Shape1);
@@ -54,6 +54,7 @@ LevelChoiceScreen::LevelChoiceScreen(const QString& formName, const GameLevels& 
     Label_retour.place(120, 8520, 1935, 375);
     Label_retour.onClick = [this] { Label_retour_Click(); };
     Label_jouer.onClick = [this] { Label_jouer_Click(); };
+    onDesktopClose = [this] { Label_retour_Click(); };
 
     Command_niveau.setCaption(QStringLiteral("Command1"));
     Command_niveau.place(12600, 120, 1215, 495);

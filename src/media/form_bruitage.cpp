@@ -51,6 +51,7 @@ Form_bruitage::Form_bruitage()
     Label_fermer_bruitages.place(600, 3360, 1575, 375);
     shell::makeTextButton(Label_fermer_bruitages);
     Label_fermer_bruitages.onClick = [this] { Label_fermer_bruitages_Click(); };
+    onDesktopClose = [this] { Label_fermer_bruitages_Click(); };
 
     Command_faux.place(3000, 240, 1215, 375);
     Command_faux.setCaption(QStringLiteral("Command_faux"));
@@ -169,15 +170,6 @@ void Form_bruitage::Label_fermer_bruitages_Click()
 {
     Hide();
     players::enregistrer_bruitages();
-}
-
-platform::Form& prepareBruitageScreenshot()
-{
-    Form_bruitage& f = platform::form<Form_bruitage>();
-    for (int k = 1; k <= 8; ++k)
-        f.Check(k).setValue(k == 1 || k == 3 || k == 4 || k == 8 ? 1 : 0);
-    f.Show();
-    return f;
 }
 
 } // namespace media

@@ -97,8 +97,4 @@ private:
     bool lecteurPret_ = false;
 };
 
-// The dialog as the player sees it with effects 1, 3, 4 and 8 switched on, shown modeless for a
-// picture of it (the sound output is not needed).
-platform::Form& prepareBruitageScreenshot();
-
 } // namespace media

@@ -16,42 +16,68 @@ ResPicture::ResPicture() = default;
 
 ResPicture::~ResPicture() { closeOwnModule(); }
 
+namespace {
+
+[[noreturn]] void notFound(int code)
+{
+    throw VbError(kErrResource, QStringLiteral("The resource was not found. GetLastError: %1").arg(code));
+}
+
+} // namespace
+
 void ResPicture::closeOwnModule()
 {
-    if (!fileName_.isEmpty() && module_)
-        platform::ResourceModule::close(module_);
+    if (!fileName_.isEmpty() && handle_)
+        platform::ResourceModule::close(platform::ResourceModule::fromHandle(handle_));
     if (!fileName_.isEmpty())
-        module_ = nullptr;
+        handle_ = 0;
 }
 
 void ResPicture::setFileName(const QString& name)
 {
     closeOwnModule();
     fileName_ = name;
-    module_ = nullptr;
+    handle_ = 0;
     int code = 0;
-    module_ = platform::ResourceModule::open(name, &code);
-    if (!module_) {
+    platform::ResourceModule* module = platform::ResourceModule::open(name, &code);
+    if (!module) {
         throw VbError(kErrCannotOpen, QStringLiteral("Cannot open %1. GetLastError returns: %2")
                                           .arg(name)
                                           .arg(code));
     }
+    handle_ = module->handle();
 }
 
 void ResPicture::setHInstance(quintptr handle)
 {
     closeOwnModule();
-    module_ = reinterpret_cast<platform::ResourceModule*>(handle);
+    handle_ = handle;
     fileName_.clear();
+}
+
+const platform::ResourceModule& ResPicture::module() const
+{
+    if (handle_ == 0)
+        return *platform::ResourceModule::embedded();
+    const platform::ResourceModule* module = platform::ResourceModule::fromHandle(handle_);
+    if (!module)
+        notFound(6);  // not a handle of an open module
+    return *module;
+}
+
+QString ResPicture::find(const QVariant& resType, const QVariant& id) const
+{
+    const auto path = module().find(resType, id);
+    if (!path)
+        notFound(1814);
+    return *path;
 }
 
 void ResPicture::frame(const QVariant& resType, const QVariant& id)
 {
-    const platform::ResourceModule* module = module_ ? module_ : platform::ResourceModule::embedded();
-    const auto path = module->find(resType, id);
-    if (!path)
-        throw VbError(kErrResource, QStringLiteral("The resource was not found. GetLastError: 1814"));
-    const QByteArray bytes = module->bytes(*path);
+    const platform::ResourceModule& module = this->module();
+    const QString path = find(resType, id);
+    const QByteArray bytes = module.bytes(path);
     if (bytes.isEmpty())
         throw VbError(kErrResource, QStringLiteral("The resource cannot be loaded. GetLastError: 1812"));
     const quint32 n = static_cast<quint32>(bytes.size());
@@ -62,7 +88,7 @@ void ResPicture::frame(const QVariant& resType, const QVariant& id)
         buffer_[4 + i] = static_cast<char>((n >> (8 * i)) & 0xFF);
     std::memcpy(buffer_.data() + 8, bytes.constData(), n);
     position_ = 0;
-    path_ = module->cacheKey(*path);
+    path_ = module.cacheKey(path);
 }
 
 qint64 ResPicture::Read(char* data, qint64 cb)
@@ -102,12 +128,11 @@ qint64 ResPicture::readData(char* data, qint64 maxSize) { return Read(data, maxS
 
 QPixmap ResPicture::LoadResPicture(const QVariant& resType, const QVariant& id)
 {
-    frame(resType, id);
-    if (auto cached = platform::cachedPicture(path_)) {
-        buffer_.clear();
-        position_ = 0;
+    // A picture decoded before is taken as it is: the resource is neither read nor framed.
+    path_ = module().cacheKey(find(resType, id));
+    if (auto cached = platform::cachedPicture(path_))
         return *cached;
-    }
+    frame(resType, id);
     // The picture reader reads the stream from this object, behind the 8-byte header.
     QImage image;
     char header[8];

@@ -6,8 +6,11 @@
 //   label.setPicture(rp.LoadResPicture("fond", "bleu"));
 //
 // The resource's bytes are framed as a picture stream ("lt\0\0", the size, the bytes, a spare
-// zero) and the picture is read from this object itself, a read-only stream.  A picture is
-// decoded once; loading it again shares the decoded picture.
+// zero) and the picture is read from this object itself, a read-only stream.  Decoded pictures
+// are kept in a bounded cache (platform::cachedPicture): loading one found there reads nothing.
+//
+// hInstance is a handle the program gave out for an open module (0: the program's own
+// resources); any other value finds no resource.
 
 #include <QIODevice>
 
@@ -37,7 +40,7 @@ public:
     // catalogue.  Raises kErrCannotOpen when it cannot.
     void setFileName(const QString& name);
 
-    quintptr hInstance() const { return reinterpret_cast<quintptr>(module_); }
+    quintptr hInstance() const { return handle_; }
     // Takes a module from outside; this object will never close it.
     void setHInstance(quintptr handle);
 
@@ -67,7 +70,11 @@ protected:
 
 private:
     void closeOwnModule();
-    platform::ResourceModule* module_ = nullptr;
+    // The module hInstance names; raises "The resource was not found" for a handle that names none.
+    const platform::ResourceModule& module() const;
+    // The resource's path in the module; raises when there is none.
+    QString find(const QVariant& resType, const QVariant& id) const;
+    quintptr handle_ = 0;
     QString fileName_;
     QByteArray buffer_;
     qint64 position_ = 0;

@@ -66,8 +66,11 @@ Form::Form(const QString& name) : QWidget(nullptr), name_(name)
 
 Form::~Form()
 {
+    // The timers that outlive this body (the screen's children, deleted by QObject afterwards)
+    // must not detach themselves from a screen that is gone.
     for (Timer* t : timers_)
-        t->shutDown();
+        t->formDestroyed();
+    timers_.clear();
 }
 
 void Form::setClientSize(double widthTwips, double heightTwips)
@@ -205,7 +208,12 @@ void Form::deliverKeyUp(int keyCode, int shift, Control* target)
         dispatch([&] { target->onKeyUp(code, shift); });
 }
 
-void Form::attachTimer(Timer* timer) { timers_.push_back(timer); }
+void Form::attachTimer(Timer* timer)
+{
+    timers_.push_back(timer);
+    if (!loaded_)
+        timer->shutDown();  // a timer made on an unloaded screen never ticks
+}
 
 void Form::detachTimer(Timer* timer)
 {

@@ -6,21 +6,43 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QCache>
 #include <QHash>
 #include <QImageReader>
 #include <QResource>
 
+#include <algorithm>
 #include <atomic>
 
 namespace platform {
 
 namespace {
 bool g_registered = false;
+quint64 g_reads = 0;
 
-QHash<QString, QPixmap>& pictureCache()
+QCache<QString, QPixmap>& pictureCache()
 {
-    static QHash<QString, QPixmap> cache;
+    static QCache<QString, QPixmap> cache(kDefaultPictureCacheLimit);
     return cache;
+}
+
+// The modules open now, by the handle given out for each.
+QHash<quintptr, ResourceModule*>& openModules()
+{
+    static QHash<quintptr, ResourceModule*> modules;
+    return modules;
+}
+
+quintptr nextHandle()
+{
+    // Small numbers that are no address: a handle is only ever looked up, never followed.
+    static quintptr last = 0x100;
+    return last += 4;
+}
+
+qsizetype pictureBytes(const QPixmap& picture)
+{
+    return qsizetype(picture.width()) * picture.height() * std::max(1, picture.depth() / 8);
 }
 } // namespace
 
@@ -58,7 +80,18 @@ QString foldResourceKey(const QVariant& value)
     return value.toString().toUpper();
 }
 
-ResourceModule::ResourceModule(const QString& root) : root_(root) { index(); }
+ResourceModule::ResourceModule(const QString& root) : root_(root), handle_(nextHandle())
+{
+    index();
+    openModules().insert(handle_, this);
+}
+
+ResourceModule* ResourceModule::fromHandle(quintptr handle)
+{
+    return openModules().value(handle, nullptr);
+}
+
+quint64 ResourceModule::readCount() { return g_reads; }
 
 void ResourceModule::index()
 {
@@ -95,6 +128,9 @@ ResourceModule* ResourceModule::open(const QString& path, int* errorCode)
             *errorCode = 2;  // file not found
         return nullptr;
     }
+    // Qt lists a mapped resource file under its own root names too (":/res/..."), and may go on
+    // listing them there after it is closed: the catalogue is indexed before any file is mapped.
+    embedded();
     static std::atomic<int> counter{0};
     const QString mapRoot = QStringLiteral("/tvmodule%1").arg(++counter);
     if (!QResource::registerResource(info.absoluteFilePath(), mapRoot)) {
@@ -113,6 +149,7 @@ void ResourceModule::close(ResourceModule* module)
         return;
     const QString mapRoot = module->root_.mid(1, module->root_.size() - 5);
     QResource::unregisterResource(module->file_, mapRoot);
+    openModules().remove(module->handle_);
     delete module;
 }
 
@@ -126,6 +163,7 @@ std::optional<QString> ResourceModule::find(const QVariant& type, const QVariant
 
 QByteArray ResourceModule::bytes(const QString& path) const
 {
+    ++g_reads;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return {};
@@ -152,14 +190,22 @@ QPixmap designPicture(const QString& form, const QString& widget)
 
 std::optional<QPixmap> cachedPicture(const QString& path)
 {
-    auto& cache = pictureCache();
-    if (auto it = cache.constFind(path); it != cache.constEnd())
-        return *it;
+    if (const QPixmap* picture = pictureCache().object(path))
+        return *picture;
     return std::nullopt;
 }
 
-void cachePicture(const QString& path, const QPixmap& picture) { pictureCache().insert(path, picture); }
+void cachePicture(const QString& path, const QPixmap& picture)
+{
+    pictureCache().insert(path, new QPixmap(picture), pictureBytes(picture));
+}
 
 void clearPictureCache() { pictureCache().clear(); }
+
+qsizetype pictureCacheBytes() { return pictureCache().totalCost(); }
+
+qsizetype pictureCacheLimit() { return pictureCache().maxCost(); }
+
+void setPictureCacheLimit(qsizetype bytes) { pictureCache().setMaxCost(bytes); }
 
 } // namespace platform

@@ -47,11 +47,21 @@ public:
     // Every (type, name) the module holds, as stored (upper case).
     QList<QPair<QString, QString>> entries() const;
 
+    // The handle under which the program gives the module out; never 0, never reused.
+    quintptr handle() const { return handle_; }
+    // The open module with that handle; nullptr for any value the program did not give out, or
+    // gave out for a module closed since.
+    static ResourceModule* fromHandle(quintptr handle);
+
+    // How many resources have been read (bytes()) since the program started.
+    static quint64 readCount();
+
 private:
     explicit ResourceModule(const QString& root);
     void index();
     QString root_;  // ":/res" or ":/<mapped root>/res"
     QString file_;
+    quintptr handle_ = 0;
     QHash<QString, QString> byKey_;  // "type\nname" (folded) -> path
     QList<QPair<QString, QString>> entries_;
 };
@@ -62,10 +72,18 @@ QString foldResourceKey(const QVariant& value);
 // A picture of a screen's design (":/design/<form>/<widget>.*"); null when there is none.
 QPixmap designPicture(const QString& form, const QString& widget);
 
-// Pictures are decoded once per resource path and shared afterwards.
+// Decoded pictures, by resource path, kept for reuse in a cache bounded in bytes: when a new
+// picture would pass the limit, the pictures used longest ago are forgotten (a screen that shows
+// one keeps its own copy). A picture larger than the whole limit is not kept.
 std::optional<QPixmap> cachedPicture(const QString& path);
 void cachePicture(const QString& path, const QPixmap& picture);
 // Forgets every decoded picture (for measuring a first load).
 void clearPictureCache();
+// The bytes the cache holds now, and its limit.
+qsizetype pictureCacheBytes();
+qsizetype pictureCacheLimit();
+// Sets the limit (the pictures used longest ago go at once if the cache holds more).
+void setPictureCacheLimit(qsizetype bytes);
+constexpr qsizetype kDefaultPictureCacheLimit = 16 * 1024 * 1024;
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace platform {
@@ -36,11 +37,40 @@ void openDocument(const QString& file)
     QProcess::startDetached(QStringLiteral("xdg-open"), {path});
 }
 
+namespace {
+
+// Whether a program name, as a command line gives it, names an executable file.
+bool isProgram(const QString& name)
+{
+    if (!name.contains(QLatin1Char('/')))
+        return !QStandardPaths::findExecutable(name).isEmpty();
+    const QFileInfo file(name);
+    return file.isFile() && file.isExecutable();
+}
+
+} // namespace
+
+QStringList programAndArguments(const QString& commandLine)
+{
+    const QString line = commandLine.trimmed();
+    if (line.startsWith(QLatin1Char('"')))
+        return QProcess::splitCommand(line);
+    for (qsizetype blank = line.indexOf(QLatin1Char(' ')); blank > 0;
+         blank = line.indexOf(QLatin1Char(' '), blank + 1)) {
+        const QString program = line.left(blank);
+        if (isProgram(program))
+            return QStringList{program} + QProcess::splitCommand(line.mid(blank + 1));
+    }
+    if (isProgram(line))
+        return {line};
+    return QProcess::splitCommand(line);
+}
+
 bool startProgram(const QString& commandLine)
 {
     if (startHook())
         return startHook()(commandLine);
-    QStringList args = QProcess::splitCommand(commandLine);
+    QStringList args = programAndArguments(commandLine);
     if (args.isEmpty())
         return false;
     const QString program = args.takeFirst();

@@ -13,6 +13,11 @@ namespace platform {
 void openDocument(const QString& file);
 // Starts a command line detached from the program; false when it could not be started.
 bool startProgram(const QString& commandLine);
+// The program and the arguments of a command line: a program in double quotes is taken whole;
+// otherwise the program is the shortest run of blank-separated words from the start that names
+// an executable file (so "/opt/web browser/run https://..." starts "/opt/web browser/run"), or,
+// when none does, the first word. The arguments are split at blanks, quotes grouping.
+QStringList programAndArguments(const QString& commandLine);
 
 // Tests record what would be opened or started instead (nullptr restores the desktop).
 void setOpenDocumentHook(std::function<void(const QString&)> hook);

@@ -63,6 +63,12 @@ void Timer::shutDown()
     qtimer_.stop();
 }
 
+void Timer::formDestroyed()
+{
+    shutDown();
+    form_ = nullptr;
+}
+
 void Timer::restart()
 {
     qtimer_.stop();
@@ -78,8 +84,6 @@ void Timer::restart()
 void Timer::fire()
 {
     if (!running())
-        return;
-    if (form_ && !form_->isLoaded())
         return;
     if (onTimer)
         dispatch(onTimer);

@@ -26,8 +26,15 @@ public:
 
     std::function<void()> onTimer;
 
+    // The screen that owns the timer; null once that screen is being destroyed.
+    Form* form() const { return form_; }
+
     // Internal: the screen stops its timers when it is unloaded.
     void shutDown();
+    // Internal: the screen is being destroyed. The timer stops and forgets it, so that a timer
+    // the screen deletes afterwards (one made with `new`, a child of the screen) does not reach
+    // back into it.
+    void formDestroyed();
     void fire();
     qint64 due() const { return due_; }
     bool running() const { return enabled_ && interval_ > 0 && !dead_; }

@@ -46,6 +46,7 @@ Form_bulles::Form_bulles()
     Label_fermer.place(1320, 2400, 1575, 375);
     shell::makeTextButton(Label_fermer);
     Label_fermer.onClick = [this] { Label_fermer_Click(); };
+    onDesktopClose = [this] { Label_fermer_Click(); };
 
     Label_form.setCaption(QStringLiteral("Label1"));
     Label_form.place(5000, 0, 1000, 255);

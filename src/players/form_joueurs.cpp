@@ -78,6 +78,11 @@ Form_joueurs::Form_joueurs() : Form(QStringLiteral("Form_joueurs"))
     Label_jouer.onClick = [this] { Label_jouer_Click(); };
     Command_nouveau.onClick = [this] { Command_nouveau_Click(); };
     Label_quitter.onClick = [this] { Label_quitter_Click(); };
+    // Closed from the desktop: as "Quitter", unless the screen takes no input (a menu is loaded).
+    onDesktopClose = [this] {
+        if (isEnabled())
+            Label_quitter_Click();
+    };
 }
 
 namespace {

@@ -67,6 +67,11 @@ Form_nouveau_joueur::Form_nouveau_joueur()
     Command_UpdateRecord.onClick = [this] { enregistrer_fiche(); };
     Command_save.onClick = [this] { Command_save_Click(); };
     Label_cancel.onClick = [this] { Label_cancel_Click(); };
+    // Closed from the desktop: as "Annuler", unless the dialog takes no input (a menu is loaded).
+    onDesktopClose = [this] {
+        if (isEnabled())
+            Label_cancel_Click();
+    };
     Option1.onClick = [this] { Option1_Click(); };
     Option2.onClick = [this] { Option2_Click(); };
 }

@@ -57,6 +57,7 @@ Form_options::Form_options()
     Label_retour.place(1800, 3480, 1935, 375);
     shell::makeTextButton(Label_retour);
     Label_retour.onClick = [this] { Label_retour_Click(); };
+    onDesktopClose = [this] { Label_retour_Click(); };
 
     Text_temps.place(7000, 0, 1000, 285);
     Text_temps.setText(QStringLiteral("60"));

@@ -19,6 +19,7 @@ Form_password::Form_password() : Form(QStringLiteral("Form_password"))
     Label_quitter.place(1508, 1800, 3375, 375);
     shell::makeTextButton(Label_quitter);
     Label_quitter.onClick = [this] { Label_quitter_Click(); };
+    onDesktopClose = [this] { Label_quitter_Click(); };
 }
 
 void Form_password::Form_Load()

@@ -153,13 +153,17 @@ bool DataSource::save()
         error_ = QStringLiteral("The player cannot be saved: no player is chosen.");
         return false;
     }
+    const bool newRow = cursor_->isPending();
     for (const Binding& b : bindings_)
         cursor_->setValue(b.column, b.take(cursor_->value(b.column)));
     if (!cursor_->save()) {
         error_ = cursor_->error();
         return false;
     }
-    chosen_ = true;
+    // A new row once stored is no login: nothing more is saved into it until a player is
+    // chosen again.
+    if (newRow)
+        chosen_ = false;
     showRow();
     return true;
 }

@@ -45,7 +45,8 @@ public:
 
     // Opens on the run's database; the first row becomes current (none in an empty table).
     // A data source that was only opened is on no chosen row: it saves nothing until a row is
-    // made current by moveTo or a new row is begun.
+    // made current by moveTo or a new row is begun. A new row, once saved, is current but not
+    // chosen: it takes no further save until moveTo.
     bool open();
     bool isOpen() const { return cursor_.has_value(); }
 
@@ -53,8 +54,9 @@ public:
     bool moveTo(platform::PlayerBookmark bookmark);
     // Begins a pending new row (what the database gives a new row); nothing is written.
     void addNew();
-    // Writes every bound widget into the current or pending row, in one statement. False (with
-    // error()) when no row is chosen or the write fails: nothing is written then.
+    // Writes the bound widgets into the current row (the columns changed since the row was
+    // read) or the pending row, in one statement; the widgets then show the row as stored. False
+    // (with error()) when no row is chosen or the write fails: nothing is written then.
     bool save();
     // Drops a pending row and shows the row that was current before it.
     void cancel();

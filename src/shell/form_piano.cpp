@@ -74,6 +74,7 @@ Form_piano::Form_piano() : Form(QStringLiteral("Form_piano"))
         makeTextButton(b.label);
     }
     Label_quitter.onClick = [this] { Label_quitter_Click(); };
+    onDesktopClose = [this] { Label_quitter_Click(); };
     Label_changer_utilisateur.onClick = [this] { Label_changer_utilisateur_Click(); };
     Label_propos.onClick = [this] { Label_propos_Click(); };
     Label_web.onClick = [this] { Label_web_Click(); };
@@ -89,8 +90,23 @@ Form_piano::Form_piano() : Form(QStringLiteral("Form_piano"))
     Image_nn2.onClick = [] { showLevelChoice(QStringLiteral("nn2")); };
 }
 
+namespace {
+
+// The player screen and the new-player dialog take no input while a menu is loaded: the
+// session owns the player record until the menu goes.
+void playerScreensTakeInput(bool on)
+{
+    if (auto* joueurs = platform::loaded<players::Form_joueurs>())
+        joueurs->setEnabled(on);
+    if (auto* fiche = platform::loaded<players::Form_nouveau_joueur>())
+        fiche->setEnabled(on);
+}
+
+} // namespace
+
 void Form_piano::Form_Load()
 {
+    playerScreensTakeInput(false);
     players::centrer_sur_fond_bleu(*this);
     form<media::Form_image>();
     auto& texts = form<media::Form_traduction>();
@@ -124,6 +140,8 @@ void Form_piano::Form_Load()
 
 void Form_piano::Form_Unload()
 {
+    // Nothing of this session may outlive it and write into the next player's record.
+    unloadLevelChoiceAndGames();
     if (taskbarHidden_) {
         platform::showTaskbar();
         taskbarHidden_ = false;
@@ -135,6 +153,7 @@ void Form_piano::Form_Unload()
     platform::unload<media::Form_image>();
     platform::unload<players::Form_options>();
     unloadScoreScreen();
+    playerScreensTakeInput(true);
 }
 
 void Form_piano::Label_aide_Click() { platform::openDocument(QStringLiteral("aide.chm")); }
@@ -170,8 +189,6 @@ void Form_piano::unloadSessionScreens()
 
 void Form_piano::Label_changer_utilisateur_Click()
 {
-    // Nothing of this player's session may write into the next player's record.
-    unloadLevelChoiceAndGames();
     platform::unload(*this);
     auto& players = form<players::Form_joueurs>();
     players.Text_password_test.setText(QString());
@@ -182,9 +199,8 @@ void Form_piano::Label_quitter_Click()
 {
     platform::unload<players::Form_nouveau_joueur>();
     platform::unload<players::Form_joueurs>();
-    // Quitting ends the program: no level-choice or game screen outlives the menu.
-    unloadLevelChoiceAndGames();
     platform::unload(*this);
+    // Quitting ends the program: no other screen outlives the menu.
     unloadSessionScreens();
 }
 

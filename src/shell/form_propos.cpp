@@ -25,6 +25,7 @@ Form_propos::Form_propos() : Form(QStringLiteral("Form_propos"))
     Command2.place(6000, 3000, 600, 300);  // outside the client area, never seen
     Command2.onClick = [this] { Command2_Click(); };
     Label_fermer.onClick = [this] { Label_fermer_Click(); };
+    onDesktopClose = [this] { Label_fermer_Click(); };
 }
 
 void Form_propos::Form_Load() { players::centrer_sur_fond_bleu(*this); }

@@ -33,6 +33,7 @@ Form_resolution::Form_resolution() : Form(QStringLiteral("Form_resolution"))
     Command1.setCaption(QStringLiteral("Ok!"));
     Command1.zOrder(0);
     Command1.onClick = [this] { Command1_Click(); };
+    onDesktopClose = [this] { Command1_Click(); };
     Timer1.onTimer = [this] { Timer1_Timer(); };
 }
 

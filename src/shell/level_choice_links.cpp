@@ -20,12 +20,27 @@ void showLevelChoice(const QString& codeJeu)
         screen->Show();
 }
 
+namespace {
+
+// A game screen that is loaded leaves by its own "Retour" (which closes its MIDI input first);
+// one that is still there afterwards is unloaded.
+template <class GameScreen>
+void leaveGame()
+{
+    if (auto* game = platform::loaded<GameScreen>())
+        game->Label_retour.click();
+    platform::unload<GameScreen>();
+}
+
+} // namespace
+
 void unloadLevelChoiceAndGames()
 {
-    // A game screen leaves by its own way back, which closes its MIDI input first.
-    if (auto* pp = platform::loaded<games::staff_keyboard::Form_pp>())
-        pp->Label_retour.click();
-    platform::unload<games::staff_keyboard::Form_pp>();
+    // The game screens first, one line each: Form_pn and Form_nn join here as
+    //     leaveGame<games::staff_name::Form_pn>();
+    //     leaveGame<games::name_keyboard::Form_nn>();
+    leaveGame<games::staff_keyboard::Form_pp>();
+    // Then the level-choice screens.
     platform::unload<level_choice::Form_choix_pp>();
     platform::unload<level_choice::Form_choix_pp2>();
     platform::unload<level_choice::Form_choix_pp3>();

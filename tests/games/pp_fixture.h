@@ -132,6 +132,8 @@ protected:
         record.Command1.click();
         record.Text_nom.setText(QStringLiteral("Zoé"));
         ASSERT_TRUE(record.Data1.save());
+        // The new player logs in: only then does the record take stores.
+        ASSERT_TRUE(record.Data1.moveTo(*record.Data1.bookmark()));
     }
 
     static void setDuration(const QString& seconds)

@@ -1,5 +1,5 @@
 // The scripted mid-round state of the screenshots; TV_SHOT_DIR set saves it as a picture.
-#include "games/staff_keyboard/pp_screenshot.h"
+#include "screenshots/pp_shot.h"
 #include "pp_fixture.h"
 
 namespace pp_test {
@@ -7,7 +7,7 @@ namespace {
 
 TEST_F(PpScreen, ScreenshotStateIsMidRound)
 {
-    platform::Form& f = games::staff_keyboard::preparePpScreenshot();
+    platform::Form& f = shots::preparePpScreenshot();
     EXPECT_EQ(&f, &pp());
     EXPECT_TRUE(pp().Picture_note.visible());
     EXPECT_TRUE(pp().Timer1.enabled());

@@ -66,6 +66,7 @@ TEST_P(EveryScreen, LoadsCentredWithItsBackgroundLevelOneAndTheTexts)
     LevelChoiceScreen& s = screen();
     EXPECT_EQ(s.formName(), QStringLiteral("Form_choix_") + game.code);
     EXPECT_EQ(s.borderStyle(), 0);
+    EXPECT_EQ(s.caption(), QStringLiteral("Tastevolo")) << "the desktop's lists show the program's name";
     EXPECT_EQ(s.width(), 12000);
     EXPECT_EQ(s.height(), 9000);
     EXPECT_EQ(s.left(), (1024 * 15 - 12000) / 2);

@@ -3,6 +3,7 @@
 
 #include "media/res_picture.h"
 #include "platform/resources.h"
+#include "screenshots/dialog_shots.h"
 
 #include <QSet>
 
@@ -119,7 +120,7 @@ TEST_F(LevelPictures, EveryEntryOfEveryScreenShowsItsLevelsPicture)
 TEST_F(LevelPictures, TheScreenshotStateShowsLevelThreeOfFourUnlocked)
 {
     for (int game = 1; game <= 6; ++game) {
-        auto& screen = dynamic_cast<LevelChoiceScreen&>(level_choice::prepareScreenshot(game));
+        auto& screen = dynamic_cast<LevelChoiceScreen&>(shots::prepareLevelChoiceScreenshot(game));
         EXPECT_TRUE(screen.isVisible());
         EXPECT_EQ(screen.game().code, codeOf(level_choice::kGames[game - 1]));
         EXPECT_EQ(screen.selectedLevel(), 3);

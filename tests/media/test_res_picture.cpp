@@ -139,4 +139,72 @@ TEST(ResPicture, OneObjectLoadsASecondPictureAndRepeatsShareTheDecode)
     EXPECT_EQ(other.LoadResPicture("fond", "bleu").cacheKey(), first.cacheKey());
 }
 
+// hInstance takes only what the program gave out: anything else finds no resource, and is never
+// followed as an address.
+TEST(ResPicture, AHandleTheProgramDidNotGiveOutFindsNoResource)
+{
+    quintptr closed = 0;
+    {
+        ResPicture owner;
+        owner.setFileName(kFixture);
+        closed = owner.hInstance();
+        EXPECT_EQ(owner.LoadResPicture("fond", "bleu").size(), QSize(4, 3));
+    }  // the module is closed with its owner
+    int local = 0;
+    const quintptr handles[] = {1, 0xdeadbeef, reinterpret_cast<quintptr>(&local), closed,
+                                closed + 1, ~quintptr(0)};
+    for (quintptr handle : handles) {
+        ResPicture rp;
+        rp.setHInstance(handle);
+        EXPECT_EQ(rp.hInstance(), handle);
+        QString text;
+        EXPECT_EQ(errorNumber([&] { rp.LoadResPicture("fond", "bleu"); }, &text), media::kErrResource)
+            << std::hex << handle;
+        EXPECT_TRUE(text.startsWith("The resource was not found. GetLastError: ")) << text.toStdString();
+    }
+}
+
+TEST(ResPicture, APictureFoundInTheCacheIsNotReadAgain)
+{
+    platform::clearPictureCache();
+    ResPicture rp;
+    rp.setFileName(kFixture);
+    const quint64 before = platform::ResourceModule::readCount();
+    const QPixmap first = rp.LoadResPicture("fond", "bleu");
+    EXPECT_EQ(platform::ResourceModule::readCount(), before + 1);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(rp.LoadResPicture("FOND", "Bleu").cacheKey(), first.cacheKey());
+    EXPECT_EQ(platform::ResourceModule::readCount(), before + 1);
+    EXPECT_TRUE(rp.buffer().isEmpty());
+}
+
+// The decoded pictures kept stay within the limit in bytes: the least recently used go first.
+TEST(PictureCache, StaysWithinItsLimitInBytes)
+{
+    struct RestoreLimit {
+        ~RestoreLimit() { platform::setPictureCacheLimit(platform::kDefaultPictureCacheLimit); }
+    } restore;
+    platform::clearPictureCache();
+    constexpr qsizetype background = 800 * 600 * 4;  // an 800 x 600 background, 32 bits a pixel
+    platform::setPictureCacheLimit(3 * background);
+    const char* const names[] = {"bleu", "bleu_turquoise", "jaune_clair", "orange", "pn", "rouge_clair", "vert_clair"};
+    auto load = [](const char* name) {
+        ResPicture rp;
+        rp.setFileName(platform::programFile());
+        return rp.LoadResPicture("fond", name);
+    };
+    for (const char* name : names) {
+        EXPECT_EQ(load(name).size(), QSize(800, 600)) << name;
+        EXPECT_LE(platform::pictureCacheBytes(), platform::pictureCacheLimit()) << name;
+    }
+    EXPECT_GE(platform::pictureCacheBytes(), 2 * background);
+    // The last ones loaded are still there, the first ones are decoded again.
+    quint64 reads = platform::ResourceModule::readCount();
+    load("vert_clair");
+    load("rouge_clair");
+    EXPECT_EQ(platform::ResourceModule::readCount(), reads);
+    load("bleu");
+    EXPECT_EQ(platform::ResourceModule::readCount(), reads + 1);
+}
+
 } // namespace

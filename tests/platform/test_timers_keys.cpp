@@ -8,6 +8,9 @@
 #include "support/test_support.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QWindow>
 
@@ -63,11 +66,69 @@ TEST_F(TimersTest, TicksFallDueOnTheTestClockAndEnablingAgainKeepsThePhase)
 
 TEST_F(TimersTest, UnloadStopsTheScreensTimers)
 {
-    form<Form_t>().Timer1.setEnabled(true);
+    Form_t& old = form<Form_t>();
+    old.Timer1.setEnabled(true);
+    testing_support::advance(1000);
+    ASSERT_EQ(old.ticks.size(), 1);
     unload<Form_t>();
-    testing_support::advance(5000);  // the old instance must not tick
+    // The unloaded instance is still in memory until the event loop deletes it: it must not tick.
+    testing_support::advance(5000);
+    EXPECT_EQ(old.ticks.size(), 1);
     testing_support::processEvents();
     EXPECT_EQ(loaded<Form_t>(), nullptr);
+}
+
+// A timer made with `new`, owned by its screen (a QObject child), as a screen makes one at run
+// time. It outlives the screen's own destructor: it must not reach back into the screen then.
+class ChildTimer : public Timer {
+public:
+    using Timer::Timer;
+    ~ChildTimer() override { formWasForgotten = form() == nullptr; }
+    static inline bool formWasForgotten = false;
+};
+
+class Form_heap_timer : public Form {
+public:
+    Form_heap_timer() : Form(QStringLiteral("Form_heap_timer"))
+    {
+        auto* timer = new ChildTimer(this, QStringLiteral("Timer2"), 100);
+        timer->onTimer = [this] { ++ticks; };
+    }
+    int ticks = 0;
+};
+
+TEST_F(TimersTest, AScreensHeapTimerGoesSafelyWithTheScreen)
+{
+    ChildTimer::formWasForgotten = false;
+    Form_heap_timer& f = form<Form_heap_timer>();
+    testing_support::advance(250);
+    EXPECT_EQ(f.ticks, 2);
+    QPointer<Timer> timer = f.findChild<Timer*>(QStringLiteral("Timer2"));
+    ASSERT_TRUE(timer);
+    unload<Form_heap_timer>();
+    testing_support::processEvents();
+    EXPECT_FALSE(timer);  // deleted with the screen
+    EXPECT_TRUE(ChildTimer::formWasForgotten);
+    testing_support::advance(1000);  // nothing left to tick
+}
+
+// The real clock, once: the program's timers are not driven by hand there.
+TEST(RealClockTimer, A100msTimerTicksAboutTenTimesASecond)
+{
+    ASSERT_FALSE(TestClock::active());
+    int ticks = 0;
+    {
+        Form_t f;
+        f.Timer1.onTimer = [&ticks] { ++ticks; };
+        f.Timer1.setInterval(100);
+        f.Timer1.setEnabled(true);
+        QEventLoop loop;
+        QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    // Wide margins: the machine may be busy. A timer ten times too slow or too fast fails.
+    EXPECT_GE(ticks, 6);
+    EXPECT_LE(ticks, 13);
 }
 
 TEST(KeyCodes, QtKeysMapToTheProgramsCodes)

@@ -4,6 +4,7 @@
 #include "platform/vb.h"
 #include "players/form_options.h"
 #include "players/module2.h"
+#include "shell/form_piano.h"
 #include "shell/form_resolution.h"
 
 #include <sys/stat.h>
@@ -92,6 +93,7 @@ TEST_F(DatabaseFailureTest, AReadOnlyFileLetsThePlayerInAndReportsTheFailedSave)
     EXPECT_EQ(players_test::fileBytes(dbPath()), before);
 
     // A new player cannot be made either: the dialog says so and stays open.
+    form<shell::Form_piano>().Label_changer_utilisateur.userClick();
     f.Command_nouveau.userClick();
     Form_nouveau_joueur& fiche = form<Form_nouveau_joueur>();
     fiche.Text_nom.setText("Bob");
@@ -131,6 +133,7 @@ TEST_F(DatabaseFailureTest, TwoProgramsOnOneFileSeeEachOthersPlayers)
     form<Form_nouveau_joueur>().Command_UpdateRecord.setValue(true);
     EXPECT_TRUE(screens.messages.isEmpty());
     EXPECT_EQ(rows().size(), 2);
+    form<shell::Form_piano>().Label_changer_utilisateur.userClick();
     f.Command_nouveau.userClick();
     form<Form_nouveau_joueur>().Label_cancel.userClick();
     EXPECT_EQ(loaded<Form_joueurs>()->DBCombo1.listCount(), 2);

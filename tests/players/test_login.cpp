@@ -117,6 +117,7 @@ TEST_F(LoginTest, APickMovesOnlyTheListAndTheRecordFollowsAtTheLogin)
     pick(f, "Bob");
     f.Label_jouer.userClick();
     ASSERT_EQ(fiche.Data1.bookmark(), bob);
+    form<shell::Form_piano>().Label_changer_utilisateur.userClick();
     pick(f, "Anna");
     EXPECT_EQ(f.Data1.bookmark(), anna);
     EXPECT_EQ(fiche.Data1.bookmark(), bob);

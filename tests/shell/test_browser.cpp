@@ -1,6 +1,7 @@
 // Finding the web browser.
 #include <gtest/gtest.h>
 
+#include "platform/shell.h"
 #include "shell/browser.h"
 
 #include <QDir>
@@ -23,6 +24,38 @@ TEST(BrowserLookup, ProgramOfACommand)
     };
     for (const Case& c : cases)
         EXPECT_EQ(shell::programOfCommand(QString::fromUtf8(c.command)), QString::fromUtf8(c.program)) << c.command;
+}
+
+TEST(BrowserStart, AProgramPathWithBlanksIsTakenWhole)
+{
+    QTemporaryDir place;
+    ASSERT_TRUE(place.isValid());
+    ASSERT_TRUE(QDir(place.path()).mkpath(QStringLiteral("web browser")));
+    const QString program = place.filePath(QStringLiteral("web browser/run"));
+    QFile f(program);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\n");
+    f.close();
+    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString site = QStringLiteral("https://www.tastevolo.example/");
+
+    struct Case {
+        const char* what;
+        QString commandLine;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"path with a blank, unquoted", program + u' ' + site, {program, site}},
+        {"path with a blank, quoted", u'"' + program + u'"' + u' ' + site, {program, site}},
+        {"path alone", program, {program}},
+        {"a program of the PATH with arguments", QStringLiteral("sh -c \"exit 0\""),
+         {QStringLiteral("sh"), QStringLiteral("-c"), QStringLiteral("exit 0")}},
+        {"nothing executable: split at blanks", QStringLiteral("/no such/browser %u"),
+         {QStringLiteral("/no"), QStringLiteral("such/browser"), QStringLiteral("%u")}},
+        {"empty", QString(), {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(platform::programAndArguments(c.commandLine), c.expected) << c.what;
 }
 
 class BrowserEnv : public ::testing::Test {

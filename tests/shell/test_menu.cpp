@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 
 using platform::form;
 using platform::loaded;
@@ -153,6 +154,42 @@ TEST_F(MenuTest, WithoutABrowserTheWebButtonSaysSoAndStartsNothing)
     menu->Label_web.userClick();
     EXPECT_EQ(started, QStringList{"/usr/bin/browser https://www.tastevolo.example/"});
     platform::setStartProgramHook(nullptr);
+}
+
+TEST_F(MenuTest, ABrowserWhosePathHoldsBlanksIsStartedWithThePathWhole)
+{
+    // A browser in a folder with a blank, named in double quotes in BROWSER; it writes what
+    // it was given into a file.
+    QTemporaryDir place;
+    ASSERT_TRUE(place.isValid());
+    ASSERT_TRUE(QDir(place.path()).mkpath(QStringLiteral("web browser")));
+    const QString program = place.filePath(QStringLiteral("web browser/run"));
+    const QString given = place.filePath(QStringLiteral("given.txt"));
+    QFile script(program);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + QFile::encodeName(given) + ".part\"\n"
+                 "mv \"" + QFile::encodeName(given) + ".part\" \"" + QFile::encodeName(given) + "\"\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray oldBrowser = qgetenv("BROWSER");
+    const bool hadBrowser = qEnvironmentVariableIsSet("BROWSER");
+    qputenv("BROWSER", "\"" + QFile::encodeName(program) + "\" --new-window");
+
+    auto* menu = logIn("1");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->chemin_navigateur, program);
+    menu->Label_web.userClick();
+    for (int waited = 0; waited < 5000 && !QFile::exists(given); waited += 20)
+        QThread::msleep(20);
+    QFile result(given);
+    ASSERT_TRUE(result.open(QIODevice::ReadOnly)) << "the browser was not started";
+    EXPECT_EQ(result.readAll(), QByteArray("https://www.tastevolo.example/\n"));
+    EXPECT_TRUE(screens.messages.isEmpty());
+
+    if (hadBrowser)
+        qputenv("BROWSER", oldBrowser);
+    else
+        qunsetenv("BROWSER");
 }
 
 TEST_F(MenuTest, AMissingPianoFileEndsTheProgramCleanly)

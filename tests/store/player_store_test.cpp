@@ -53,21 +53,27 @@ TEST(PlayerRowTest, ColumnsByName)
     EXPECT_EQ(playerColumnIndex(u"nn2"), kPlayerColumnCount - 1);
 }
 
-TEST_F(PlayerStoreTest, MissingFileIsCreatedWithTheEmptyTable)
+TEST_F(PlayerStoreTest, MissingOrEmptyFileIsCreatedWithTheEmptyTable)
 {
-    openStore();
-    EXPECT_TRUE(store_.rows().isEmpty());
-    EXPECT_TRUE(store_.error().isEmpty());
-    EXPECT_FALSE(store_.isReadOnly());
-    EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("JOUEURS.MDB")});
+    for (const bool emptyFile : {false, true}) {
+        SCOPED_TRACE(emptyFile ? "a file of 0 bytes" : "no file");
+        QFile::remove(dbPath());
+        if (emptyFile)
+            writeBytes(dbPath(), QByteArray());
+        openStore();
+        EXPECT_TRUE(store_.rows().isEmpty());
+        EXPECT_TRUE(store_.error().isEmpty());
+        EXPECT_FALSE(store_.isReadOnly());
+        EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("JOUEURS.MDB")});
 
-    const std::optional<PlayerBookmark> added = store_.insert(namedRow(QStringLiteral("Léa")));
-    ASSERT_TRUE(added);
-    store_.close();
+        const std::optional<PlayerBookmark> added = store_.insert(namedRow(QStringLiteral("Léa")));
+        ASSERT_TRUE(added);
+        store_.close();
 
-    PlayerStore again;
-    ASSERT_TRUE(again.open(dbPath())) << again.error().toStdString();
-    EXPECT_EQ(again.rows(), (QList<PlayerListEntry>{{*added, QStringLiteral("Léa")}}));
+        PlayerStore again;
+        ASSERT_TRUE(again.open(dbPath())) << again.error().toStdString();
+        EXPECT_EQ(again.rows(), (QList<PlayerListEntry>{{*added, QStringLiteral("Léa")}}));
+    }
 }
 
 TEST_F(PlayerStoreTest, MissingFolderIsReported)
@@ -154,6 +160,45 @@ TEST_F(PlayerStoreTest, UpdateTouchesOnlyItsRow)
     EXPECT_FALSE(store_.error().isEmpty());
 }
 
+TEST_F(PlayerStoreTest, TwoProgramsOnOneRowKeepBothProgressChanges)
+{
+    openStore();
+    const auto zoe = store_.insert(namedRow(QStringLiteral("Zoé")));
+    ASSERT_TRUE(zoe);
+    PlayerStore other;  // the second program's own connection
+    ASSERT_TRUE(other.open(dbPath())) << other.error().toStdString();
+    PlayerCursor first(store_), second(other);
+    ASSERT_TRUE(first.moveTo(*zoe));
+    ASSERT_TRUE(second.moveTo(*zoe));
+
+    first.setValue(u"pp", QStringLiteral("3"));
+    ASSERT_TRUE(first.save()) << first.error().toStdString();
+    second.setValue(u"pp2", QStringLiteral("2"));
+    second.setValue(u"duree", QStringLiteral("7"));
+    ASSERT_TRUE(second.save()) << second.error().toStdString();
+    // The first program's next save of something else puts back none of its older values.
+    first.setValue(u"sons4", QStringLiteral("0"));
+    ASSERT_TRUE(first.save()) << first.error().toStdString();
+
+    PlayerRow expected = namedRow(QStringLiteral("Zoé"));
+    expected.setValue(u"pp", QStringLiteral("3"));
+    expected.setValue(u"pp2", QStringLiteral("2"));
+    expected.setValue(u"duree", QStringLiteral("7"));
+    expected.setValue(u"sons4", QStringLiteral("0"));
+    EXPECT_EQ(*store_.read(*zoe), expected);
+    // Each program sees the row as stored after its save.
+    EXPECT_EQ(first.values(), expected);
+    EXPECT_EQ(second.value(u"pp"), QStringLiteral("3"));
+
+    // A save with nothing changed writes nothing, and still fails on a row that is gone.
+    other.close();
+    EXPECT_TRUE(first.save());
+    EXPECT_EQ(*store_.read(*zoe), expected);
+    execSql(dbPath(), "DELETE FROM tastevolo");
+    EXPECT_FALSE(first.save());
+    EXPECT_FALSE(first.error().isEmpty());
+}
+
 TEST_F(PlayerStoreTest, PasswordIsNotInTheFile)
 {
     openStore();
@@ -189,8 +234,6 @@ TEST_F(PlayerStoreTest, ForeignFileIsRefusedAndLeftAsItWas)
          "not a database"},
         {"text file", [](const QString& path) { writeBytes(path, "Nom;password\nTom;x\n"); },
          "not a database"},
-        {"empty file", [](const QString& path) { writeBytes(path, QByteArray()); },
-         "no table tastevolo"},
         {"other table",
          [](const QString& path) { execSql(path, "CREATE TABLE scores (Nom TEXT, points TEXT)"); },
          "no table tastevolo"},

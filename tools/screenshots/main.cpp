@@ -3,7 +3,7 @@
 #include <QDir>
 
 #include "platform/application.h"
-#include "screenshots.h"
+#include "screenshots/screenshots.h"
 
 int main(int argc, char** argv)
 {

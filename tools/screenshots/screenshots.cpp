@@ -1,18 +1,17 @@
-#include "screenshots.h"
+#include "screenshots/screenshots.h"
 
 #include "platform/forms.h"
 #include "platform/timer.h"
 #include "platform/vb.h"
-#include "games/staff_keyboard/pp_screenshot.h"
+#include "screenshots/pp_shot.h"
+#include "screenshots/dialog_shots.h"
 #include "games/staff_keyboard/form_pp.h"
 #include "level_choice/form_choix_pp.h"
-#include "level_choice/games.h"
-#include "media/form_bruitage.h"
 #include "platform/audio/effect_player.h"
 #include "platform/audio/note_synth.h"
 #include "platform/midi/fake_midi_input.h"
 #include "players/form_joueurs.h"
-#include "players/screenshots.h"
+#include "screenshots/player_shots.h"
 #include "shell/form_piano.h"
 #include "shell/form_propos.h"
 #include "shell/form_resolution.h"
@@ -68,7 +67,7 @@ int writeAll(const QString& outDir)
     QTemporaryDir work;
     QDir::setCurrent(work.path());
     auto menu = []() -> platform::Form& {
-        players::prepareJoueursScreenshot();
+        shots::prepareJoueursScreenshot();
         auto& p = platform::form<players::Form_joueurs>();
         p.Text_password_test.setText(QString());
         p.DBCombo1.pick(1);
@@ -80,11 +79,11 @@ int writeAll(const QString& outDir)
              platform::setDisplaySizeOverride(QSize(640, 480));
              return std::ref<platform::Form>(platform::form<shell::Form_resolution>());
          }},
-        {"Form_joueurs.png", [] { return std::ref(players::prepareJoueursScreenshot()); }},
-        {"Form_nouveau_joueur.png", [] { return std::ref(players::prepareNouveauJoueurScreenshot()); }},
-        {"Form_password.png", [] { return std::ref(players::preparePasswordScreenshot()); }},
-        {"Form_options.png", [] { return std::ref(players::prepareOptionsScreenshot()); }},
-        {"Form_bulles.png", [] { return std::ref(players::prepareBullesScreenshot()); }},
+        {"Form_joueurs.png", [] { return std::ref(shots::prepareJoueursScreenshot()); }},
+        {"Form_nouveau_joueur.png", [] { return std::ref(shots::prepareNouveauJoueurScreenshot()); }},
+        {"Form_password.png", [] { return std::ref(shots::preparePasswordScreenshot()); }},
+        {"Form_options.png", [] { return std::ref(shots::prepareOptionsScreenshot()); }},
+        {"Form_bulles.png", [] { return std::ref(shots::prepareBullesScreenshot()); }},
         {"Form_piano.png", menu},
         {"Form_propos.png", [menu]() -> platform::Form& {
              menu();
@@ -93,17 +92,17 @@ int writeAll(const QString& outDir)
              about.Show();
              return about;
          }},
-        {"Form_choix_pp.png", [] { return std::ref(level_choice::prepareScreenshot(1)); }},
-        {"Form_choix_pp2.png", [] { return std::ref(level_choice::prepareScreenshot(2)); }},
-        {"Form_choix_pp3.png", [] { return std::ref(level_choice::prepareScreenshot(3)); }},
-        {"Form_choix_pn.png", [] { return std::ref(level_choice::prepareScreenshot(4)); }},
-        {"Form_choix_nn.png", [] { return std::ref(level_choice::prepareScreenshot(5)); }},
-        {"Form_choix_nn2.png", [] { return std::ref(level_choice::prepareScreenshot(6)); }},
-        {"Form_bruitage.png", [] { return std::ref<platform::Form>(media::prepareBruitageScreenshot()); }},
-        {"Form_pp_mid_round.png", [] { return std::ref(games::staff_keyboard::preparePpScreenshot()); }},
+        {"Form_choix_pp.png", [] { return std::ref(shots::prepareLevelChoiceScreenshot(1)); }},
+        {"Form_choix_pp2.png", [] { return std::ref(shots::prepareLevelChoiceScreenshot(2)); }},
+        {"Form_choix_pp3.png", [] { return std::ref(shots::prepareLevelChoiceScreenshot(3)); }},
+        {"Form_choix_pn.png", [] { return std::ref(shots::prepareLevelChoiceScreenshot(4)); }},
+        {"Form_choix_nn.png", [] { return std::ref(shots::prepareLevelChoiceScreenshot(5)); }},
+        {"Form_choix_nn2.png", [] { return std::ref(shots::prepareLevelChoiceScreenshot(6)); }},
+        {"Form_bruitage.png", [] { return std::ref<platform::Form>(shots::prepareBruitageScreenshot()); }},
+        {"Form_pp_mid_round.png", [] { return std::ref(shots::preparePpScreenshot()); }},
         {"Form_pp_midi_port.png", []() -> platform::Form& {
              // "pp" launched with the MIDI instrument chosen: the prompt, the ports and "Ok".
-             auto& choice = static_cast<level_choice::Form_choix_pp&>(level_choice::prepareScreenshot(1));
+             auto& choice = static_cast<level_choice::Form_choix_pp&>(shots::prepareLevelChoiceScreenshot(1));
              choice.Option5.click();
              choice.Option5.setValue(true);
              choice.Label_jouer.click();

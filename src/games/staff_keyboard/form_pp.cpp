@@ -214,6 +214,7 @@ Form_pp::Form_pp() : Form(QStringLiteral("Form_pp"))
     Label_stop.onClick = [this] { Label_stop_Click(); };
     Label_suite.onClick = [this] { Label_suite_Click(); };
     Label_retour.onClick = [this] { Label_retour_Click(); };
+    onDesktopClose = [this] { Label_retour_Click(); };
     Label_apparence.onClick = [this] { Label_apparence_Click(); };
     Label_bruitages.onClick = [this] { Label_bruitages_Click(); };
     Label_temps_jeu.onClick = [this] { Label_temps_jeu_Click(); };

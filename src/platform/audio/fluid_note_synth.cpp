@@ -1,9 +1,10 @@
 #include "platform/audio/fluid_note_synth.h"
 
+#include "platform/audio/sdl_audio_device.h"
+
 #include <QFile>
 #include <QFileInfo>
 
-#include <SDL.h>
 #include <fluidsynth.h>
 
 #include <algorithm>
@@ -35,33 +36,44 @@ public:
     FluidErrorCapture(const FluidErrorCapture&) = delete;
     FluidErrorCapture& operator=(const FluidErrorCapture&) = delete;
 
-    // The messages since the last take, joined.
+    // The error messages since the last take, joined.
     QString take()
     {
         std::lock_guard lock(mutex_);
         QString text = messages_.join(QStringLiteral("; "));
         messages_.clear();
+        warnings_.clear();
+        return text;
+    }
+    // The warnings since the last take (a driver says there what it got instead of what it was
+    // asked for), joined.
+    QString takeWarnings()
+    {
+        std::lock_guard lock(mutex_);
+        QString text = warnings_.join(QStringLiteral("; "));
+        warnings_.clear();
         return text;
     }
 
 private:
-    static constexpr std::array<int, 2> kLevels{FLUID_PANIC, FLUID_ERR};
-    static std::size_t index(int level) { return level == FLUID_PANIC ? 0 : 1; }
+    static constexpr std::array<int, 3> kLevels{FLUID_PANIC, FLUID_ERR, FLUID_WARN};
+    static std::size_t index(int level) { return level == FLUID_PANIC ? 0 : level == FLUID_ERR ? 1 : 2; }
 
     static void log(int level, const char* message, void* data)
     {
         auto* self = static_cast<FluidErrorCapture*>(data);
         {
             std::lock_guard lock(self->mutex_);
-            self->messages_ << QString::fromUtf8(message).trimmed();
+            (level == FLUID_WARN ? self->warnings_ : self->messages_) << QString::fromUtf8(message).trimmed();
         }
         if (fluid_log_function_t previous = self->previous_[index(level)])
             previous(level, message, nullptr);
     }
 
-    std::array<fluid_log_function_t, 2> previous_{};
+    std::array<fluid_log_function_t, 3> previous_{};
     std::mutex mutex_;
     QStringList messages_;
+    QStringList warnings_;
 };
 
 bool validChannel(int channel) { return channel >= 0 && channel < kChannels; }
@@ -100,6 +112,13 @@ struct FluidNoteSynth::Impl {
 
     static std::size_t slot(int channel, int key) { return std::size_t(channel) * kKeys + std::size_t(key); }
 
+    // Renders the synthesizer into the SDL output's music stream, on SDL's audio thread.
+    static void renderToSdl(void* data, Sint16* stereo, int frames)
+    {
+        auto* self = static_cast<Impl*>(data);
+        fluid_synth_write_s16(self->synth, frames, stereo, 0, 2, stereo, 1, 2);
+    }
+
     bool openDevice(FluidErrorCapture& capture, QString* failure);
     void release();
 
@@ -111,8 +130,9 @@ struct FluidNoteSynth::Impl {
     fluid_seq_id_t timerClient = -1;
     fluid_event_t* timerEvent = nullptr;  // reused by noteOn, on the caller's thread
     fluid_audio_driver_t* driver = nullptr;
-    bool sdlAudioOpen = false;
+    std::shared_ptr<SdlAudioDevice> sdlDevice;  // the SDL output, shared with the sound effects
     QString driverName;
+    QString driverSays;  // what the driver reported back while it opened
     QString soundFontPath;
 
     // Guards `generation` together with the synthesizer calls that change which note owns a key,
@@ -123,29 +143,36 @@ struct FluidNoteSynth::Impl {
 
 bool FluidNoteSynth::Impl::openDevice(FluidErrorCapture& capture, QString* failure)
 {
+    static_assert(outputSettings.sampleRate == SdlAudioDevice::sampleRate,
+                  "the synthesizer renders at the SDL output's rate");
     QStringList failures;
     for (const QString& name : deviceDrivers()) {
         if (name == QLatin1String("sdl2")) {
-            // FluidSynth's SDL2 driver needs the application to start SDL's audio.
-            if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-                failures << QStringLiteral("sdl2: %1").arg(QString::fromUtf8(SDL_GetError()));
+            // Not FluidSynth's own SDL driver: SDL opens one output per program, and the sound
+            // effects need it too. The piano renders into the shared output's music stream.
+            QString why;
+            sdlDevice = SdlAudioDevice::acquire(&why);
+            if (!sdlDevice) {
+                failures << QStringLiteral("sdl2: %1").arg(why);
                 continue;
             }
-            sdlAudioOpen = true;
+            sdlDevice->setMusicSource(&Impl::renderToSdl, this);
+            // So that the report can say what buffer SDL settled on.
+            sdlDevice->waitForFirstCallback(250);
+            driverName = name;
+            capture.take();
+            return true;
         }
         if (fluid_settings_setstr(settings, "audio.driver", name.toUtf8().constData()) == FLUID_OK)
             driver = new_fluid_audio_driver(settings, synth);
         if (driver) {
             driverName = name;
+            driverSays = capture.takeWarnings();
             capture.take();  // what the drivers tried before said no longer matters
             return true;
         }
         const QString why = capture.take();
         failures << (why.isEmpty() ? name : QStringLiteral("%1: %2").arg(name, why));
-        if (sdlAudioOpen) {
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            sdlAudioOpen = false;
-        }
     }
     *failure = failures.join(QStringLiteral(" / "));
     return false;
@@ -159,9 +186,9 @@ void FluidNoteSynth::Impl::release()
         delete_fluid_audio_driver(driver);
         driver = nullptr;
     }
-    if (sdlAudioOpen) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        sdlAudioOpen = false;
+    if (sdlDevice) {
+        sdlDevice->setMusicSource(nullptr, nullptr);
+        sdlDevice.reset();
     }
     if (sequencer) {
         delete_fluid_sequencer(sequencer);  // unregisters its clients, and unhooks it from the synth
@@ -181,6 +208,7 @@ void FluidNoteSynth::Impl::release()
         settings = nullptr;
     }
     driverName.clear();
+    driverSays.clear();
     soundFontPath.clear();
     generation.fill(0);
 }
@@ -195,20 +223,27 @@ int FluidNoteSynth::deviceBufferFrames(const QString& driver, const NoteOutputSe
     if (driver == QLatin1String("pulseaudio"))
         return s.periodFrames;  // the stream's target length is one period
     if (driver == QLatin1String("sdl2"))
-        return 2 * std::max(1024, s.periodFrames);
+        return SdlAudioDevice::bufferFrames;
     return s.periodFrames * s.periods;
 }
 
 QString FluidNoteSynth::describeOutput(const QString& driver, const NoteOutputSettings& s)
 {
     const int frames = deviceBufferFrames(driver, s);
-    return QStringLiteral("%1: %2 Hz, period %3 frames x %4 -> buffer %5 frames = %6 ms")
+    const QString computed = QStringLiteral("buffer %1 frames = %2 ms (computed)")
+                                 .arg(frames)
+                                 .arg(1000.0 * frames / s.sampleRate, 0, 'f', 1);
+    if (driver == QLatin1String("sdl2"))
+        return QStringLiteral("sdl2: given %1 Hz 16-bit stereo, %2 frames per callback -> %3")
+            .arg(SdlAudioDevice::sampleRate)
+            .arg(SdlAudioDevice::bufferFrames)
+            .arg(computed);
+    return QStringLiteral("%1: given %2 Hz, period %3 frames x %4 -> %5")
         .arg(driver)
         .arg(s.sampleRate)
         .arg(s.periodFrames)
         .arg(s.periods)
-        .arg(frames)
-        .arg(1000.0 * frames / s.sampleRate, 0, 'f', 1);
+        .arg(computed);
 }
 
 FluidNoteSynth::FluidNoteSynth(Output output) : d_(std::make_unique<Impl>(output)) {}
@@ -236,7 +271,10 @@ bool FluidNoteSynth::start(const QString& soundFontPath, QString* error)
     const NoteOutputSettings& out = outputSettings;
     if (fluid_settings_setnum(d_->settings, "synth.sample-rate", out.sampleRate) != FLUID_OK
         || fluid_settings_setint(d_->settings, "audio.period-size", out.periodFrames) != FLUID_OK
-        || fluid_settings_setint(d_->settings, "audio.periods", out.periods) != FLUID_OK)
+        || fluid_settings_setint(d_->settings, "audio.periods", out.periods) != FLUID_OK
+        // Only the samples of the instruments in use are held in memory (the piano, loaded with
+        // the SoundFont since the melodic channels start on it), not the whole General MIDI set.
+        || fluid_settings_setint(d_->settings, "synth.dynamic-sample-loading", 1) != FLUID_OK)
         return fail(QStringLiteral("the synthesizer refused the output settings"));
 
     d_->synth = new_fluid_synth(d_->settings);
@@ -327,17 +365,26 @@ QString FluidNoteSynth::settingsReport() const
 {
     if (!d_->started)
         return QStringLiteral("note synthesizer not started");
-    // Read back from the synthesizer's settings: what is really in effect.
+    // What the synthesizer and its driver were given, read back from the settings, then what the
+    // output reported back where it can.
     double rate = 0;
     int period = 0;
     int periods = 0;
     fluid_settings_getnum(d_->settings, "synth.sample-rate", &rate);
     fluid_settings_getint(d_->settings, "audio.period-size", &period);
     fluid_settings_getint(d_->settings, "audio.periods", &periods);
-    const NoteOutputSettings inEffect{int(rate), period, periods};
-    const QString output = d_->output == Output::Offline
-        ? QStringLiteral("offline (no device): %1 Hz").arg(inEffect.sampleRate)
-        : describeOutput(d_->driverName, inEffect);
+    const NoteOutputSettings given{int(rate), period, periods};
+    QString output;
+    if (d_->output == Output::Offline)
+        output = QStringLiteral("offline (no device): %1 Hz").arg(given.sampleRate);
+    else if (d_->sdlDevice)
+        output = d_->sdlDevice->describe() + QStringLiteral(", shared with the sound effects");
+    else if (d_->driverName == QLatin1String("pulseaudio"))
+        output = describeOutput(d_->driverName, given) + QStringLiteral("; the server does not report its buffer");
+    else
+        output = describeOutput(d_->driverName, given)
+            + (d_->driverSays.isEmpty() ? QStringLiteral("; the driver reported no change to them")
+                                        : QStringLiteral("; the driver reports: %1").arg(d_->driverSays));
     return QStringLiteral("FluidSynth %1, %2, blocks of %3 frames, SoundFont %4")
         .arg(QString::fromUtf8(fluid_version_str()), output)
         .arg(blockFrames)

@@ -1,9 +1,10 @@
 #pragma once
 // The note synthesizer on FluidSynth.
 //
-// Output::Device plays through the desktop's sound output: the PulseAudio server, else ALSA's
-// default device, else SDL2's default device, each through FluidSynth's own driver, with a small
-// buffer so that a key sounds at once. Output::Offline opens no device: the caller pulls the
+// Output::Device plays through the desktop's sound output: the PulseAudio server (or PipeWire's
+// PulseAudio service), else ALSA's default device, both through FluidSynth's own drivers, else
+// the program's SDL output (SdlAudioDevice), shared with the sound effects, into whose music
+// stream the synthesizer renders. Small buffers, so that a key sounds at once. Output::Offline opens no device: the caller pulls the
 // samples with render(), which is how tests and benchmarks hear the synthesizer.
 //
 // Everything above the device is the same in both: a note-on reaches the synthesizer inside the
@@ -36,10 +37,11 @@ public:
 
     // The drivers tried by start() on Output::Device, in this order.
     static QStringList deviceDrivers();
-    // Frames held between the synthesizer and the device by a driver of FluidSynth for the given
-    // settings (the SDL2 driver raises small periods to 1024 frames and keeps two periods).
+    // Frames held between the synthesizer and the device for the given settings, computed from
+    // what each driver is given (the drivers do not all say what they really hold).
     static int deviceBufferFrames(const QString& driver, const NoteOutputSettings& settings);
-    // "alsa: 48000 Hz, period 128 frames x 2 -> buffer 256 frames = 5.3 ms".
+    // What a driver is given and the buffer computed from it:
+    // "alsa: given 48000 Hz, period 128 frames x 2 -> buffer 256 frames = 5.3 ms (computed)".
     static QString describeOutput(const QString& driver, const NoteOutputSettings& settings);
 
     explicit FluidNoteSynth(Output output = Output::Device);
@@ -56,7 +58,7 @@ public:
     QString settingsReport() const override;
 
     bool isStarted() const;
-    // The driver in use ("pulseaudio", "alsa", "sdl2"); empty when offline or not started.
+    // The output in use ("pulseaudio", "alsa", "sdl2"); empty when offline or not started.
     QString driverName() const;
     int sampleRate() const;
 

@@ -37,7 +37,8 @@ public:
     // Releases the synthesizer and the sound output; the notes stop. Harmless when not started.
     virtual void stop() = 0;
 
-    // The settings in effect (output, sample rate, buffer and latency), as a line of text.
+    // The settings in effect, as a line of text: what the output was given (sample rate, buffer)
+    // and, where the output can say, what it reports back; a figure only computed is marked so.
     virtual QString settingsReport() const = 0;
 };
 

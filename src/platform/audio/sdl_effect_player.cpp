@@ -1,5 +1,7 @@
 #include "platform/audio/sdl_effect_player.h"
 
+#include "platform/audio/sdl_audio_device.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -30,19 +32,10 @@ bool SdlEffectPlayer::init(QString* error)
 {
     if (open_)
         return true;
-    // SDL must leave the program's signals alone (it would turn Ctrl+C into an SDL quit event).
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        if (error)
-            *error = QStringLiteral("SDL audio could not start (%1)").arg(sdlError());
+    // The device may already be open for the piano: the effects then play beside it.
+    device_ = SdlAudioDevice::acquire(error);
+    if (!device_)
         return false;
-    }
-    if (Mix_OpenAudio(sampleRate, AUDIO_S16SYS, outputChannels, bufferFrames) != 0) {
-        if (error)
-            *error = QStringLiteral("the sound output could not be opened (%1)").arg(sdlError());
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
-    }
     open_ = true;
     Mix_MasterVolume(MIX_MAX_VOLUME);
     return true;
@@ -97,8 +90,7 @@ void SdlEffectPlayer::close()
     if (!open_)
         return;
     releaseChunk();
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    device_.reset();
     open_ = false;
 }
 

@@ -1,23 +1,24 @@
 #pragma once
 // The sound-effect player on SDL2 and SDL2_mixer.
 //
-// init() opens SDL's default audio device (the desktop's sound server, or whatever
-// SDL_AUDIODRIVER names: tests use "dummy", which needs no sound card) as 44100 Hz 16-bit stereo;
-// every effect is decoded from memory and converted to that format when it is played. The effects
+// init() takes the program's SDL sound output (SdlAudioDevice: the desktop's sound server, or
+// whatever SDL_AUDIODRIVER names: tests use "dummy", which needs no sound card), opening it unless
+// the piano already did; every effect is decoded from memory and converted to the output's format
+// when it is played. The effects
 // play on one mixer channel of their own, so a new effect cuts the one before.
 
 #include "platform/audio/effect_player.h"
+
+#include <memory>
 
 struct Mix_Chunk;
 
 namespace platform {
 
+class SdlAudioDevice;
+
 class SdlEffectPlayer final : public EffectPlayer {
 public:
-    static constexpr int sampleRate = 44100;
-    static constexpr int outputChannels = 2;
-    static constexpr int bufferFrames = 512;
-
     SdlEffectPlayer();
     ~SdlEffectPlayer() override;
     SdlEffectPlayer(const SdlEffectPlayer&) = delete;
@@ -41,6 +42,7 @@ private:
     void releaseChunk();
 
     bool open_ = false;
+    std::shared_ptr<SdlAudioDevice> device_;
     Mix_Chunk* chunk_ = nullptr;
 };
 

@@ -11,14 +11,14 @@ bool PlayerCursor::load(std::optional<PlayerBookmark> bookmark)
 {
     if (!bookmark) {
         current_.reset();
-        values_ = PlayerRow();
+        values_ = read_ = PlayerRow();
         return true;
     }
     std::optional<PlayerRow> row = store_.read(*bookmark);
     if (!row)
         return false;
     current_ = bookmark;
-    values_ = *row;
+    values_ = read_ = *row;
     return true;
 }
 
@@ -70,16 +70,25 @@ bool PlayerCursor::save()
         }
         pending_ = false;
         current_ = added;
+        read_ = values_;
         return true;
     }
     if (!current_) {
         error_ = QStringLiteral("The player cannot be saved: no player is chosen.");
         return false;
     }
-    if (!store_.update(*current_, values_)) {
+    PlayerColumns changed;
+    for (int i = 0; i < kPlayerColumnCount; ++i)
+        changed[i] = values_.values[i] != read_.values[i];
+    if (!store_.update(*current_, values_, changed)) {
         error_ = store_.error();
         return false;
     }
+    // What the file holds now: what this cursor wrote and what others stored meanwhile.
+    if (std::optional<PlayerRow> row = store_.read(*current_))
+        values_ = read_ = *row;
+    else
+        read_ = values_;
     return true;
 }
 

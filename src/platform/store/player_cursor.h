@@ -3,8 +3,8 @@
 //
 // A cursor is on a current row (designated by its bookmark), on a pending new row (not yet in
 // the table), or on nothing. Its values are the current row's, as read when the row became
-// current and as changed since by setValue; save() writes them all at once. Two cursors on one
-// store are two independent views of the same table.
+// current and as changed since by setValue; save() writes the changed ones at once. Two cursors
+// on one store are two independent views of the same table.
 
 #include "platform/store/player_store.h"
 
@@ -24,9 +24,11 @@ public:
     // Begins a pending new row holding what the database gives a new row (blankPlayerRow()).
     // Nothing is written.
     void addNew();
-    // Writes the values: into the current row, or, for a pending row, as a new row, which then
-    // becomes the current row with its bookmark. False with a reason when there is no current
-    // row or the write fails; nothing is written then and the values are kept.
+    // Writes the values: into the current row only those changed since the row was read (the
+    // other columns keep what another cursor or program stored meanwhile, and the values are
+    // then read again, theirs included); or, for a pending row, all of them as a new row, which
+    // then becomes the current row with its bookmark. False with a reason when there is no
+    // current row or the write fails; nothing is written then and the values are kept.
     bool save();
     // Drops unsaved changes: a pending row is dropped and the row that was current before it
     // becomes current again; the current row's values are read again.
@@ -53,6 +55,7 @@ private:
     std::optional<PlayerBookmark> beforeNew_;  // the current row when addNew began
     bool pending_ = false;
     PlayerRow values_;
+    PlayerRow read_;  // the values as the row was read, what save() compares with
     QString error_;
 };
 

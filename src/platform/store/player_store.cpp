@@ -130,11 +130,14 @@ QByteArray insertSql()
            + params.join(", ") + ")";
 }
 
-QByteArray updateSql()
+// Parameter i + 1 is column i's value, as bindRow binds them; the last one is the row's key.
+QByteArray updateSql(const PlayerColumns& columns = PlayerColumns().set())
 {
     QByteArrayList sets;
-    for (int i = 0; i < kPlayerColumnCount; ++i)
-        sets << '"' + QByteArray(kPlayerColumns[i]) + "\" = ?" + QByteArray::number(i + 1);
+    for (int i = 0; i < kPlayerColumnCount; ++i) {
+        if (columns.test(i))
+            sets << '"' + QByteArray(kPlayerColumns[i]) + "\" = ?" + QByteArray::number(i + 1);
+    }
     return "UPDATE " + QByteArray(kPlayerTable) + " SET " + sets.join(", ") + " WHERE rowid = ?"
            + QByteArray::number(kPlayerColumnCount + 1);
 }
@@ -232,6 +235,33 @@ bool createDatabase(const QByteArray& file, QString* error)
         *error = QString::fromLocal8Bit(std::strerror(errno));
     removeTemporary();
     return made;
+}
+
+// Puts the empty player table into an existing file of 0 bytes. The file is locked for writing
+// first and looked at again, so that a program doing the same at the same moment, or having
+// done it just before, is never undone.
+bool initialiseEmptyFile(const QByteArray& file, QString* error)
+{
+    Db db = openConnection(file, SQLITE_OPEN_READWRITE, error);
+    if (!db || !run(db.get(), "BEGIN IMMEDIATE", error))
+        return false;
+    bool ok = true;
+    {
+        Stmt count = prepare(db.get(), "SELECT count(*) FROM sqlite_master");
+        if (!count || sqlite3_step(count.get()) != SQLITE_ROW) {
+            *error = lastError(db.get());
+            ok = false;
+        } else if (sqlite3_column_int(count.get(), 0) == 0) {
+            ok = run(db.get(), createSql(), error);
+        }
+    }
+    if (ok)
+        ok = run(db.get(), "COMMIT", error);
+    if (!ok) {
+        QString ignored;
+        run(db.get(), "ROLLBACK", &ignored);
+    }
+    return ok;
 }
 
 } // namespace
@@ -357,6 +387,14 @@ bool PlayerStore::open(const QString& path)
         return d_->fail(cannotOpen, QString::fromLocal8Bit(std::strerror(errno)));
     if (!S_ISREG(st.st_mode))
         return d_->fail(notPlayers, QStringLiteral("it is not a file"));
+    if (st.st_size == 0) {
+        // An empty file holds nothing to keep: it is made the empty player database, as a
+        // missing one would be.
+        if (!initialiseEmptyFile(file, &reason))
+            return d_->fail(QStringLiteral("The player database cannot be created"), reason);
+        if (::stat(file.constData(), &st) != 0)
+            return d_->fail(cannotOpen, QString::fromLocal8Bit(std::strerror(errno)));
+    }
 
     // Look first without the right to write, so that a foreign file is never changed.
     d_->db = openConnection(file, SQLITE_OPEN_READONLY, &reason);
@@ -456,12 +494,26 @@ std::optional<PlayerBookmark> PlayerStore::insert(const PlayerRow& row)
     return sqlite3_last_insert_rowid(d_->db.get());
 }
 
-bool PlayerStore::update(PlayerBookmark bookmark, const PlayerRow& row)
+bool PlayerStore::update(PlayerBookmark bookmark, const PlayerRow& row, const PlayerColumns& columns)
 {
     d_->error.clear();
     if (!isOpen())
         return d_->notOpen();
-    sqlite3_stmt* stmt = d_->update.get();
+    if (columns.none()) {
+        // Nothing to write; the row must still be there.
+        return read(bookmark).has_value()
+               || d_->fail(QStringLiteral("The player cannot be saved"),
+                           QStringLiteral("there is no player row %1").arg(bookmark));
+    }
+    // A save writes only the columns it was given, so that two programs open on one player
+    // never put back each other's older values.
+    Stmt partial;
+    if (!columns.all()) {
+        partial = prepare(d_->db.get(), updateSql(columns));
+        if (!partial)
+            return d_->fail(QStringLiteral("The player cannot be saved"), lastError(d_->db.get()));
+    }
+    sqlite3_stmt* stmt = partial ? partial.get() : d_->update.get();
     StatementUse use(stmt);
     bindRow(stmt, row);
     sqlite3_bind_int64(stmt, kPlayerColumnCount + 1, bookmark);

@@ -11,6 +11,7 @@
 #include <QStringView>
 
 #include <array>
+#include <bitset>
 #include <memory>
 #include <optional>
 
@@ -28,6 +29,9 @@ inline constexpr std::array<const char*, kPlayerColumnCount> kPlayerColumns{
 
 // The index of a column in kPlayerColumns (exact name), or -1.
 int playerColumnIndex(QStringView column);
+
+// A set of columns, by their index in kPlayerColumns.
+using PlayerColumns = std::bitset<kPlayerColumnCount>;
 
 // A row's bookmark: its integer key in the table.
 using PlayerBookmark = qint64;
@@ -64,7 +68,8 @@ public:
     PlayerStore(const PlayerStore&) = delete;
     PlayerStore& operator=(const PlayerStore&) = delete;
 
-    // Opens the player database at path. A missing file is created with the empty table. A file
+    // Opens the player database at path. A missing file, or an empty one (0 bytes), is created
+    // with the empty table. A file
     // that is not a player database (not SQLite, no table tastevolo, a column missing or not
     // holding text) is refused and left as it was. A file without write permission is opened
     // read-only: its rows can be read, saves fail. Another program on the same file is waited
@@ -83,9 +88,11 @@ public:
     std::optional<PlayerRow> read(PlayerBookmark bookmark);
     // Adds a row with all its values in one statement; its bookmark, or nothing on failure.
     std::optional<PlayerBookmark> insert(const PlayerRow& row);
-    // Writes all the values of an existing row in one statement; false on failure (nothing is
-    // written then), also when the row no longer exists.
-    bool update(PlayerBookmark bookmark, const PlayerRow& row);
+    // Writes the given columns of an existing row (all of them unless told) in one statement,
+    // leaving the others as the file holds them; false on failure (nothing is written then),
+    // also when the row no longer exists.
+    bool update(PlayerBookmark bookmark, const PlayerRow& row,
+                const PlayerColumns& columns = PlayerColumns().set());
 
 private:
     struct Impl;

@@ -1,4 +1,4 @@
-#include "players/screenshots.h"
+#include "screenshots/player_shots.h"
 
 #include "media/form_traduction.h"
 #include "platform/forms.h"
@@ -15,9 +15,10 @@
 
 #include <utility>
 
-namespace players {
+namespace shots {
 
 using platform::form;
+using namespace players;
 
 namespace {
 
@@ -91,4 +92,4 @@ platform::Form& preparePasswordScreenshot()
     return f;
 }
 
-} // namespace players
+} // namespace shots

@@ -6,7 +6,7 @@ namespace platform {
 class Form;
 }
 
-namespace players {
+namespace shots {
 
 // The player screen with two players listed, the first picked and a password typed.
 platform::Form& prepareJoueursScreenshot();
@@ -19,4 +19,4 @@ platform::Form& prepareBullesScreenshot();
 // The message screen saying the password is wrong.
 platform::Form& preparePasswordScreenshot();
 
-} // namespace players
+} // namespace shots

@@ -7,8 +7,8 @@ namespace platform {
 class Form;
 }
 
-namespace games::staff_keyboard {
+namespace shots {
 
 platform::Form& preparePpScreenshot();
 
-} // namespace games::staff_keyboard
+} // namespace shots

@@ -1,4 +1,4 @@
-#include "games/staff_keyboard/pp_screenshot.h"
+#include "screenshots/pp_shot.h"
 
 #include "games/staff_keyboard/form_pp.h"
 #include "games/staff_keyboard/module_pp.h"
@@ -10,7 +10,9 @@
 #include "players/form_bulles.h"
 #include "players/form_options.h"
 
-namespace games::staff_keyboard {
+namespace shots {
+
+using namespace games::staff_keyboard;
 
 platform::Form& preparePpScreenshot()
 {
@@ -44,4 +46,4 @@ platform::Form& preparePpScreenshot()
     return pp;
 }
 
-} // namespace games::staff_keyboard
+} // namespace shots
