@@ -5,7 +5,7 @@
 namespace level_choice {
 
 Form_choix_nn::Form_choix_nn()
-    : NameKeyboardChoice(QStringLiteral("Form_choix_nn"), gameLevels(Game::nn))
+    : NameKeyboardChoice(QStringLiteral("Form_choix_nn"), gameLevels(Game::nn), QStringLiteral("1"))
 {
 }
 

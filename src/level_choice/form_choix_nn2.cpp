@@ -5,7 +5,7 @@
 namespace level_choice {
 
 Form_choix_nn2::Form_choix_nn2()
-    : NameKeyboardChoice(QStringLiteral("Form_choix_nn2"), gameLevels(Game::nn2))
+    : NameKeyboardChoice(QStringLiteral("Form_choix_nn2"), gameLevels(Game::nn2), QStringLiteral("2"))
 {
 }
 

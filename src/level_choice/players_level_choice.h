@@ -4,6 +4,7 @@
 // play on the computer keyboard only, and SCORE is a one-player entry.
 
 #include "level_choice/level_choice_screen.h"
+#include "players/module2.h"
 
 namespace level_choice {
 
@@ -41,6 +42,35 @@ public:
 protected:
     PlayersLevelChoice(const QString& formName, const GameLevels& game);
     void loadTexts(const media::Form_traduction& texts) override;
+
+    // What a keyboard game's launch writes once its game screen (Form_pp, Form_nn) is shown:
+    // the input device (the keyboard cursor and the keys' no-drop pointer, or the MIDI
+    // widgets), both names, the two-player layout, then the player's effect and duration
+    // settings.
+    template <class Ecran>
+    void handOverPlayers(Ecran& game, void (*blockMouse)())
+    {
+        if (Option4.value()) {
+            game.Picture_bleu.setVisible(true);
+            blockMouse();
+        }
+        if (Option5.value()) {
+            game.Label_port.setVisible(true);
+            game.List1.setVisible(true);
+            game.Command_start.setVisible(true);
+        }
+        game.Label_nom1.setCaption(Text_nom1.text());
+        game.Label_nom2.setCaption(Text_nom2.text());
+        if (Option2.value()) {
+            for (platform::Label* shown : {&game.Label_nom1, &game.Label_nom2, &game.Label_score1, &game.Label_score2})
+                shown->setVisible(true);
+            for (platform::Label* hidden : {&game.Label_barre_score, &game.Label_rouge_score, &game.Label_sc, &game.Label_score})
+                hidden->setVisible(false);
+            game.Picture_rouge.setVisible(true);
+        }
+        players::charger_bruitages();
+        players::charger_duree();
+    }
 };
 
 } // namespace level_choice

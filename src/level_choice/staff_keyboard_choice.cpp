@@ -56,26 +56,7 @@ void StaffKeyboardChoice::handOver(int level)
     pp.Metronome_stop.setPicture(storedMetronome(game().colour));
     pp.Show();
     pp.Label_choix_jeu.setCaption(staff_.gameNumber);
-    if (Option4.value()) {
-        pp.Picture_bleu.setVisible(true);
-        games::staff_keyboard::bloquer_souris_touches_pp();
-    }
-    if (Option5.value()) {
-        pp.Label_port.setVisible(true);
-        pp.List1.setVisible(true);
-        pp.Command_start.setVisible(true);
-    }
-    pp.Label_nom1.setCaption(Text_nom1.text());
-    pp.Label_nom2.setCaption(Text_nom2.text());
-    if (Option2.value()) {
-        for (platform::Label* shown : {&pp.Label_nom1, &pp.Label_nom2, &pp.Label_score1, &pp.Label_score2})
-            shown->setVisible(true);
-        for (platform::Label* hidden : {&pp.Label_barre_score, &pp.Label_rouge_score, &pp.Label_sc, &pp.Label_score})
-            hidden->setVisible(false);
-        pp.Picture_rouge.setVisible(true);
-    }
-    players::charger_bruitages();
-    players::charger_duree();
+    handOverPlayers(pp, &games::staff_keyboard::bloquer_souris_touches_pp);
     games::staff_keyboard::colorer_touches_niveau_pp();
 }
 

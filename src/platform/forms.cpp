@@ -145,6 +145,9 @@ void Form::Show(int style)
 {
     if (!loaded_)
         return;
+    // Shown anew, the screen can lose the keyboard again (the window system may not activate a
+    // screen that it still counts as the active one).
+    keyboardLossReported_ = false;
     if (style != 1) {
         if (windowState_ == 2)
             QWidget::showFullScreen();
@@ -178,6 +181,8 @@ void Form::Show(int style)
 
 void Form::Hide()
 {
+    if (isActiveWindow())
+        reportKeyboardLoss();
     QWidget::hide();
     if (modalLoop_) {
         modalLoop_->quit();
@@ -281,6 +286,28 @@ void Form::showEvent(QShowEvent* event)
     }
 }
 
+bool Form::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        keyboardLossReported_ = false;
+    else if (event->type() == QEvent::WindowDeactivate)
+        reportKeyboardLoss();
+    return QWidget::event(event);
+}
+
+void Form::reportKeyboardLoss()
+{
+    // The releases of the keys held now go elsewhere.
+    heldKeyCodes_.clear();
+    // Hiding or unloading the active screen reports the loss at once; the window system's
+    // deactivation that may follow is then the same loss.
+    if (keyboardLossReported_)
+        return;
+    keyboardLossReported_ = true;
+    if (loaded_ && onDeactivate)
+        dispatch([this] { onDeactivate(); });
+}
+
 bool Form::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == filteredWindow_ &&
@@ -289,10 +316,24 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
         Control* target = nullptr;
         if (QWidget* fw = QApplication::focusWidget(); fw && fw->window() == this)
             target = dynamic_cast<Control*>(fw);
+        // A key keeps the code of its press until its release, whatever happens to the
+        // modifiers meanwhile: the keypad's 0 released after Num Lock changed (or with Shift
+        // down) would otherwise come up as Insert, and its release would be lost.
+        int code = keyCodeOf(ke);
+        const quint32 scan = ke->nativeScanCode();
+        const auto held = scan != 0 ? heldKeyCodes_.find(scan) : heldKeyCodes_.end();
         if (event->type() == QEvent::KeyPress) {
-            deliverKeyDown(keyCodeOf(ke), shiftStateOf(ke), target);
+            if (held != heldKeyCodes_.end() && ke->isAutoRepeat())
+                code = held->second;
+            else if (scan != 0)
+                heldKeyCodes_[scan] = code;
+            deliverKeyDown(code, shiftStateOf(ke), target);
         } else if (!ke->isAutoRepeat()) {
-            deliverKeyUp(keyCodeOf(ke), shiftStateOf(ke), target);
+            if (held != heldKeyCodes_.end()) {
+                code = held->second;
+                heldKeyCodes_.erase(held);
+            }
+            deliverKeyUp(code, shiftStateOf(ke), target);
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -329,6 +370,8 @@ void unload(Form& form)
     if (std::find(r.begin(), r.end(), f) == r.end())
         return;
     r.erase(std::remove(r.begin(), r.end(), f), r.end());
+    if (f->isActiveWindow())
+        f->reportKeyboardLoss();
     dispatch([f] { f->Form_Unload(); });
     f->markUnloaded();
     if (f->clearSlot)

@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
 #include <vector>
 
 class QEventLoop;
@@ -82,11 +83,16 @@ public:
     // A close request from the desktop (window manager close button, Alt+F4, a taskbar's
     // "Close"): each screen does what its own close control does.  Unset, the screen unloads.
     std::function<void()> onDesktopClose;
+    // The screen lost the keyboard: another window became the active one, or the screen was
+    // hidden or unloaded while it was active.  The key-ups of the keys held then go elsewhere.
+    std::function<void()> onDeactivate;
 
     // Key input as the platform delivers it (also used by tests): previews on the screen,
     // then the focused control.  keyDown for an auto-repeating key comes again without keyUp.
     void deliverKeyDown(int keyCode, int shift, Control* target = nullptr);
     void deliverKeyUp(int keyCode, int shift, Control* target = nullptr);
+    // Whether the screen has the keyboard (it is the active window).
+    bool hasKeyboard() const { return isActiveWindow(); }
 
     // Internal: bookkeeping of the registry and the controls.
     void attachTimer(Timer* timer);
@@ -100,9 +106,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend void unload(Form& form);
+    void reportKeyboardLoss();
+
     QString name_;
     bool loaded_ = true;
     int borderStyle_ = 2;
@@ -110,6 +120,10 @@ private:
     quint32 backColor_ = 0x8000000F;
     int windowState_ = 0;
     bool keyPreview_ = false;
+    // The loss of the keyboard was reported and the screen has not been activated or shown since.
+    bool keyboardLossReported_ = false;
+    // The code each key held down was pressed with, by the key's native scan code.
+    std::map<quint32, int> heldKeyCodes_;
     double leftTwips_ = 0;
     double topTwips_ = 0;
     QEventLoop* modalLoop_ = nullptr;

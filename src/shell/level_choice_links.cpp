@@ -1,5 +1,6 @@
 #include "shell/level_choice_links.h"
 
+#include "games/name_keyboard/form_nn.h"
 #include "games/staff_keyboard/form_pp.h"
 #include "level_choice/form_choix_nn.h"
 #include "level_choice/form_choix_nn2.h"
@@ -36,10 +37,10 @@ void leaveGame()
 
 void unloadLevelChoiceAndGames()
 {
-    // The game screens first, one line each: Form_pn and Form_nn join here as
+    // The game screens first, one line each: Form_pn joins here as
     //     leaveGame<games::staff_name::Form_pn>();
-    //     leaveGame<games::name_keyboard::Form_nn>();
     leaveGame<games::staff_keyboard::Form_pp>();
+    leaveGame<games::name_keyboard::Form_nn>();
     // Then the level-choice screens.
     platform::unload<level_choice::Form_choix_pp>();
     platform::unload<level_choice::Form_choix_pp2>();

@@ -23,8 +23,10 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <ostream>
+#include <vector>
 
 // Readable failure messages for texts and lists of texts.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -92,6 +94,32 @@ private:
         };
     }
 };
+
+// One step of a round's timeline: what is done, then the state in one line and the sounds
+// it should give.
+struct Step {
+    const char* what;
+    std::function<void()> act;
+    QString state;
+    QStringList sounds;
+};
+
+// Runs the steps in order, comparing the state and the sounds after each.
+inline void runSteps(const std::vector<Step>& steps, const std::function<QString()>& state, SoundLog& sounds)
+{
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        s.act();
+        EXPECT_EQ(state(), s.state);
+        EXPECT_EQ(sounds.take(), s.sounds);
+    }
+}
+
+// A step that lets the test clock run.
+inline std::function<void()> wait(int ms)
+{
+    return [ms] { testing_support::advance(ms); };
+}
 
 class PpScreen : public ::testing::Test {
 protected:

@@ -1,8 +1,10 @@
 // A MIDI instrument on the staff-to-keyboard game screen: the device list, "Ok" and what it
 // tells the player when it fails, the decoder fed through the input's own thread, the flood
-// and the close. The devices are those of a fake MIDI system; one test reaches the real
-// sequencer where there is none.
+// and the close; and the name-to-keyboard screen beside it with a device of its own. The
+// devices are those of a fake MIDI system; one test reaches the real sequencer where there
+// is none.
 #include "games/common/midi_keys.h"
+#include "games/name_keyboard/form_nn.h"
 #include "media/form_traduction.h"
 #include "platform/midi/fake_midi_input.h"
 #include "platform/midi/rtmidi_input.h"
@@ -263,6 +265,39 @@ TEST_F(PpMidi, ClosingIsHarmless)
 
     offer({QStringLiteral("Piano")}).Label_retour.userClick();
     EXPECT_EQ(midi().closes(), 1);
+}
+
+// Each game screen has its own device: leaving one closes only its own, and the other plays on.
+TEST_F(PpMidi, TwoScreensEachWithItsOwnDevice)
+{
+    Form_pp& pp = openRow({QStringLiteral("Piano"), QStringLiteral("Synth")}, 0);
+    auto& nn = platform::form<games::name_keyboard::Form_nn>();
+    nn.Label_port.setVisible(true);
+    nn.List1.setVisible(true);
+    nn.Command_start.setVisible(true);
+    EXPECT_EQ(nn.List1.listCount(), 2);
+    nn.List1.setListIndex(1);
+    nn.Command_start.userClick();
+    EXPECT_EQ(midi().openDevices(), (QList<int>{0, 1}));
+
+    play(0, {packMidiMessage(0x90, 60, 100)});
+    play(1, {packMidiMessage(0x90, 62, 100)});
+    EXPECT_EQ(pp.Text4.text(), "60");
+    EXPECT_EQ(nn.Text4.text(), "62");
+
+    nn.Label_retour.userClick();
+    processEvents();
+    EXPECT_EQ(midi().openDevices(), QList<int>{0});
+    sounds.take();
+    play(0, {packMidiMessage(0x90, 64, 100)});
+    EXPECT_EQ(pp.Text4.text(), "64");
+    EXPECT_EQ(sounds.take(), QStringList{"E5_MD"});
+
+    pp.Label_retour.userClick();
+    EXPECT_EQ(midi().openDevices(), QList<int>());
+    QStringList openAndClose = midi().calls();
+    openAndClose.removeAll(QStringLiteral("list"));
+    EXPECT_EQ(openAndClose, (QStringList{"open 0", "open 1", "close 1", "close 0"}));
 }
 
 // 10,000 messages from the input's thread reach the keys in the order they were played.

@@ -14,26 +14,9 @@ namespace {
 
 using testing_support::advance;
 
-struct Step {
-    const char* what;
-    std::function<void()> act;
-    QString state;
-    QStringList sounds;
-};
-
 class PpRound : public PpScreen {
 protected:
-    // Runs the steps in order, comparing the state and the sounds after each.
-    void run(const std::vector<Step>& steps)
-    {
-        for (const Step& s : steps) {
-            SCOPED_TRACE(s.what);
-            s.act();
-            EXPECT_EQ(state(), s.state);
-            EXPECT_EQ(sounds.take(), s.sounds);
-        }
-    }
-    static std::function<void()> wait(int ms) { return [ms] { advance(ms); }; }
+    void run(const std::vector<Step>& steps) { runSteps(steps, &state, sounds); }
     std::function<void()> jouer() { return [] { pp().Label_jouer.userClick(); }; }
     static std::function<void()> key(int k) { return [k] { press(k); }; }
     static QString aide() { return pp().Label_aide.caption(); }

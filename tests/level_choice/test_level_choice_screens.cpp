@@ -356,7 +356,7 @@ const level_choice::GameLevels& brokenGame()
 
 class Form_choix_broken : public level_choice::NameKeyboardChoice {
 public:
-    Form_choix_broken() : NameKeyboardChoice(QStringLiteral("Form_choix_broken"), brokenGame()) {}
+    Form_choix_broken() : NameKeyboardChoice(QStringLiteral("Form_choix_broken"), brokenGame(), QStringLiteral("1")) {}
 };
 
 class Failures : public level_choice_tests::LevelChoiceTest {

@@ -1,4 +1,5 @@
-// The screen life cycle, named actions, option groups and the handler edge.
+// The screen life cycle, named actions, option groups, the handler edge and the keyboard's
+// owner.
 #include <gtest/gtest.h>
 
 #include "platform/controls.h"
@@ -199,6 +200,42 @@ TEST_F(FormsTest, GeometryIsInTwipsAndRoundedOnlyWhenDrawn)
     f.centre();
     EXPECT_DOUBLE_EQ(f.left(), (1024 * 15 - 12000) / 2.0);
     EXPECT_DOUBLE_EQ(f.top(), (768 * 15 - 9000) / 2.0);
+}
+
+// A screen hears that it lost the keyboard once per loss: another screen activated, the screen
+// hidden or unloaded while active; a screen that never had the keyboard hears nothing.
+TEST_F(FormsTest, LosingTheKeyboardIsReportedOncePerLoss)
+{
+    auto& a = form<Form_a>();
+    auto& other = form<Form_modal>();
+    int lost = 0;
+    a.onDeactivate = [&] { ++lost; };
+    other.Show();
+    testing_support::processEvents();
+    a.Hide();
+    EXPECT_EQ(lost, 0);  // never active
+
+    a.Show();
+    testing_support::processEvents();
+    EXPECT_TRUE(a.hasKeyboard());
+    other.Show();
+    testing_support::processEvents();
+    EXPECT_FALSE(a.hasKeyboard());
+    EXPECT_EQ(lost, 1);
+
+    a.Show();
+    testing_support::processEvents();
+    a.Hide();
+    testing_support::processEvents();
+    EXPECT_EQ(lost, 2);
+
+    other.Show();
+    a.Show();
+    testing_support::processEvents();
+    EXPECT_TRUE(a.hasKeyboard());
+    unload(a);
+    testing_support::processEvents();
+    EXPECT_EQ(lost, 3);
 }
 
 TEST_F(FormsTest, ColoursAreRedInTheLowByteAndSystemColoursResolve)

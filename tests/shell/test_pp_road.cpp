@@ -21,6 +21,7 @@
 #include "players/player_database.h"
 #include "shell/form_piano.h"
 #include "shell/form_resolution.h"
+#include "road_fixture.h"
 #include "support/test_support.h"
 
 #include <QDir>
@@ -39,32 +40,8 @@ namespace {
 
 const QString kPlayer = QStringLiteral("Zoé");
 
-class PpRoad : public ::testing::Test {
+class PpRoad : public road_test::RoadTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        oldDir_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
-        synthLog_ = platform::RecordingNoteSynth::installFactory();
-        effectLog_ = platform::RecordingEffectPlayer::installFactory();
-        // The same notes on every run: a seeded generator, read in [0, 1).
-        auto generator = std::make_shared<std::minstd_rand>(20240611u);
-        platform::setRandomSource([generator] {
-            return static_cast<double>((*generator)() - std::minstd_rand::min()) / std::minstd_rand::max();
-        });
-    }
-
-    void TearDown() override
-    {
-        testing_support::unloadAll();
-        testing_support::processEvents();
-        players::closePlayerDatabase();
-        platform::setNoteSynthFactory(nullptr);
-        platform::setEffectPlayerFactory(nullptr);
-        QDir::setCurrent(oldDir_);
-    }
-
     static Form_pp& pp() { return form<Form_pp>(); }
     static int score() { return static_cast<int>(platform::val(pp().Label_score.caption())); }
     static int noteToFind() { return static_cast<int>(platform::val(pp().Label_note.caption())); }
@@ -73,26 +50,8 @@ protected:
     // check, a new player, the login, the main menu, the game's picture, level 1, "Suivant".
     void playToTheGameScreen()
     {
-        form<shell::Form_resolution>();
-        ASSERT_NE(loaded<players::Form_joueurs>(), nullptr) << messages();
-        ASSERT_EQ(form<players::Form_joueurs>().Command_nouveau.caption(), "Nouveau joueur");
-        form<players::Form_joueurs>().Command_nouveau.userClick();
-        auto& card = form<players::Form_nouveau_joueur>();
-        card.Text_nom.setText(kPlayer);
-        ASSERT_EQ(card.Command_save.caption(), "Valider");
-        card.Command_save.userClick();
-        testing_support::processEvents();
-        // The player screen comes back afresh, with the new player in its list.
-        ASSERT_NE(loaded<players::Form_joueurs>(), nullptr) << messages();
-        auto& players = form<players::Form_joueurs>();
-        ASSERT_EQ(players.DBCombo1.listCount(), 1) << messages();
-
-        players.DBCombo1.pick(0);
-        ASSERT_EQ(players.Label_jouer.caption(), "Suivant");
-        players.Label_jouer.userClick();
-        ASSERT_NE(loaded<shell::Form_piano>(), nullptr) << messages();
+        ASSERT_NO_FATAL_FAILURE(toTheMenu(kPlayer));
         auto& menu = form<shell::Form_piano>();
-        ASSERT_TRUE(menu.isVisible());
 
         menu.Image_pp.userClick();
         ASSERT_NE(loaded<level_choice::Form_choix_pp>(), nullptr);
@@ -221,32 +180,11 @@ protected:
         return QStringLiteral("%1 %2").arg(games::common::midiNoteOfKey(key)).arg(media::dureeEnMs(media::kDureeNoteATrouver));
     }
 
-    // The player's progress in "pp" as the file holds it, read on a connection of its own.
-    static QString progressOnDisk()
-    {
-        platform::PlayerStore store;
-        if (!store.open(QDir::current().filePath(QString::fromLatin1(platform::kPlayerDatabaseFile))))
-            return QStringLiteral("<cannot open: %1>").arg(store.error());
-        for (const platform::PlayerListEntry& entry : store.rows()) {
-            if (entry.name == kPlayer) {
-                const std::optional<platform::PlayerRow> row = store.read(entry.bookmark);
-                return row ? row->value(u"pp") : QStringLiteral("<no row>");
-            }
-        }
-        return QStringLiteral("<no player %1>").arg(kPlayer);
-    }
-
-    std::string messages() const { return screens.messages.join(QStringLiteral("; ")).toStdString(); }
-
-    testing_support::ScreenTest screens;
+    static QString progressOnDisk() { return storedOnDisk(kPlayer, "pp"); }
     // The game is played on a MIDI instrument instead of the mouse.
     bool midi_ = false;
 
 private:
-    QTemporaryDir dir_;
-    QString oldDir_;
-    std::shared_ptr<platform::RecordingNoteSynth::Log> synthLog_;
-    std::shared_ptr<platform::RecordingEffectPlayer::Log> effectLog_;
     qsizetype synthSeen_ = 0;
     qsizetype effectSeen_ = 0;
 };

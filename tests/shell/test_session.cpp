@@ -3,7 +3,9 @@
 // from the desktop does what its own close control does.
 #include "players/players_fixture.h"
 
+#include "games/name_keyboard/form_nn.h"
 #include "games/staff_keyboard/form_pp.h"
+#include "level_choice/form_choix_nn.h"
 #include "level_choice/form_choix_pp.h"
 #include "level_choice/form_choix_pp2.h"
 #include "level_choice/form_choix_pn.h"
@@ -172,16 +174,21 @@ TEST_F(SessionTest, EveryWayTheMenuGoesClosesTheLevelChoiceAndGameScreens)
         game();
         shell::showLevelChoice(QStringLiteral("pp2"));
         shell::showLevelChoice(QStringLiteral("pn"));
+        shell::showLevelChoice(QStringLiteral("nn"));
+        form<level_choice::Form_choix_nn>().Label_jouer.userClick();
         int retours = 0;
-        auto& pp = *loaded<games::staff_keyboard::Form_pp>();
-        pp.Label_retour.onClick = [&retours, previous = pp.Label_retour.onClick] {
-            ++retours;
-            previous();
-        };
+        for (platform::Label* retour : {&loaded<games::staff_keyboard::Form_pp>()->Label_retour,
+                                        &loaded<games::name_keyboard::Form_nn>()->Label_retour})
+            retour->onClick = [&retours, previous = retour->onClick] {
+                ++retours;
+                previous();
+            };
         w.go(menu);
         testing_support::processEvents();
-        EXPECT_EQ(retours, 1) << "the game screen leaves by its own Retour";
+        EXPECT_EQ(retours, 2) << "each game screen leaves by its own Retour";
         EXPECT_EQ(loaded<games::staff_keyboard::Form_pp>(), nullptr);
+        EXPECT_EQ(loaded<games::name_keyboard::Form_nn>(), nullptr);
+        EXPECT_EQ(loaded<level_choice::Form_choix_nn>(), nullptr);
         EXPECT_EQ(loaded<level_choice::Form_choix_pp>(), nullptr);
         EXPECT_EQ(loaded<level_choice::Form_choix_pp2>(), nullptr);
         EXPECT_EQ(loaded<level_choice::Form_choix_pn>(), nullptr);
@@ -304,6 +311,15 @@ TEST_F(SessionTest, EveryScreenClosedFromTheDesktopDoesWhatItsOwnCloseControlDoe
          },
          plus(session, {"Form_bruitage", "Form_bulles", "Form_choix_pp", "Form_options"}),
          [this] { EXPECT_TRUE(shown(loaded<level_choice::Form_choix_pp>())); }},
+        {"Form_nn: as Retour",
+         [this] {
+             this->session();
+             shell::showLevelChoice(QStringLiteral("nn"));
+             form<level_choice::Form_choix_nn>().Label_jouer.userClick();
+             loaded<games::name_keyboard::Form_nn>()->close();
+         },
+         plus(session, {"Form_bruitage", "Form_choix_nn", "Form_options"}),
+         [this] { EXPECT_TRUE(shown(loaded<level_choice::Form_choix_nn>())); }},
         {"Form_options: as its close, the duration kept and stored",
          settingsDialog(
              "Form_options", [] { return &form<players::Form_options>(); },

@@ -3,6 +3,7 @@
 #include "platform/forms.h"
 #include "platform/timer.h"
 #include "platform/vb.h"
+#include "screenshots/nn_shot.h"
 #include "screenshots/pp_shot.h"
 #include "screenshots/dialog_shots.h"
 #include "games/staff_keyboard/form_pp.h"
@@ -100,6 +101,10 @@ int writeAll(const QString& outDir)
         {"Form_choix_nn2.png", [] { return std::ref(shots::prepareLevelChoiceScreenshot(6)); }},
         {"Form_bruitage.png", [] { return std::ref<platform::Form>(shots::prepareBruitageScreenshot()); }},
         {"Form_pp_mid_round.png", [] { return std::ref(shots::preparePpScreenshot()); }},
+        {"Form_nn_nn_one_player.png", [menu]() -> platform::Form& { menu(); return shots::prepareNnScreenshot("nn", false); }},
+        {"Form_nn_nn_two_players.png", [menu]() -> platform::Form& { menu(); return shots::prepareNnScreenshot("nn", true); }},
+        {"Form_nn_nn2_one_player.png", [menu]() -> platform::Form& { menu(); return shots::prepareNnScreenshot("nn2", false); }},
+        {"Form_nn_nn2_two_players.png", [menu]() -> platform::Form& { menu(); return shots::prepareNnScreenshot("nn2", true); }},
         {"Form_pp_midi_port.png", []() -> platform::Form& {
              // "pp" launched with the MIDI instrument chosen: the prompt, the ports and "Ok".
              auto& choice = static_cast<level_choice::Form_choix_pp&>(shots::prepareLevelChoiceScreenshot(1));

@@ -1,5 +1,6 @@
 #include "games/common/piano.h"
 
+#include "games/common/round.h"
 #include "platform/controls.h"
 #include "platform/vb.h"
 #include "shell/looks.h"
@@ -43,6 +44,17 @@ void bindPianoMouse(const PianoKeys& keys, std::function<bool()> mouseBlocked,
                 press(k);
         };
         key.onMouseUp = [k, release](int, int, double, double) { release(k); };
+    }
+}
+
+void peindre_touches(const PianoKeys& keys, const std::function<std::optional<QString>(int key)>& imageOf)
+{
+    for (int k = 1; k <= kKeyCount; ++k) {
+        const std::optional<QString> name = imageOf(k);
+        if (!name)
+            continue;
+        const platform::Image* picture = image_du_magasin(*name);
+        keys[static_cast<size_t>(k - 1)]->setPicture(picture ? picture->picture() : QPixmap());
     }
 }
 

@@ -6,7 +6,10 @@
 #include "games/common/piano_keys.h"
 
 #include <array>
+#include <QString>
+
 #include <functional>
+#include <optional>
 
 namespace platform {
 class CommandButton;
@@ -34,6 +37,10 @@ void designPiano(const PianoKeys& keys, const PianoLefts& lefts);
 // the press.  Every mouse button plays.
 void bindPianoMouse(const PianoKeys& keys, std::function<bool()> mouseBlocked,
                     std::function<void(int)> press, std::function<void(int)> release);
+
+// Gives each key the picture-store image imageOf(k) names ("Image_rien": no picture); a key
+// for which it names none keeps its picture.
+void peindre_touches(const PianoKeys& keys, const std::function<std::optional<QString>(int key)>& imageOf);
 
 // The no-drop pointer on the 40 keys, in key order (the piano is played from the keyboard).
 void blockPianoMouse(const PianoKeys& keys);

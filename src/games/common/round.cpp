@@ -2,6 +2,7 @@
 
 #include "media/form_bruitage.h"
 #include "media/form_image.h"
+#include "media/form_traduction.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/timer.h"
@@ -74,10 +75,109 @@ bool seconde_horloge(const RoundWidgets& w, const QString& colour, bool& metrono
     return seconds <= 0 || val(w.Label_score.caption()) <= 0;
 }
 
+QString couleur_du_jeu(const QString& gameNumber, std::initializer_list<const char*> colours)
+{
+    int number = 1;
+    for (const char* colour : colours) {
+        if (gameNumber == str(number++))
+            return QString::fromLatin1(colour);
+    }
+    return {};
+}
+
 bool seconde_pause(platform::Label& counter)
 {
     ajouter(counter, -kPauseMs);
     return val(counter.caption()) <= 0;
+}
+
+void points_du_joueur(const RoundWidgets& w, double points)
+{
+    if (!w.Label_reponse_joueur || !w.Label_score1 || !w.Label_score2)
+        return;
+    const QString player = w.Label_reponse_joueur->caption();
+    if (player == QLatin1String("1"))
+        ajouter(*w.Label_score1, points);
+    else if (player == QLatin1String("2"))
+        ajouter(*w.Label_score2, points);
+}
+
+bool bonne_reponse(const RoundWidgets& w)
+{
+    if (partie_notee(w)) {
+        ajouter(w.Label_score, kAnswerPoints);
+        armer_pause(w);
+        return false;
+    }
+    if (deux_joueurs(w)) {
+        points_du_joueur(w, kAnswerPoints);
+        armer_pause(w);
+        return false;
+    }
+    ajouter(w.Label_score, kAnswerPoints);
+    const double score = val(w.Label_score.caption());
+    // At exactly 200 the pause is armed and at once cancelled: its counter keeps "1000" until
+    // the next start, so nothing more is judged.
+    if (score <= kPassScore) {
+        barre_bonne_reponse(w.Label_barre_score);
+        armer_pause(w);
+    }
+    if (score < kPassScore)
+        return false;
+    terminer_manche(w);
+    w.Label_barre_score.setWidth(kFullBar);
+    return true;
+}
+
+void niveau_reussi(const RoundWidgets& w, const platform::Label& Label_niveau,
+                   platform::CommandButton& Command_reussi, int dernier)
+{
+    auto& texts = platform::form<media::Form_traduction>();
+    if (Label_niveau.caption() != str(dernier)) {
+        w.Label_aide.setCaption(texts.Label_aide_suivant.caption());
+        Command_reussi.setValue(true);
+        w.Label_suite.setEnabled(true);
+    } else {
+        w.Label_aide.setCaption(texts.Label_aide_fin_1joueur.caption());
+    }
+}
+
+FinDeManche mauvaise_reponse(const RoundWidgets& w)
+{
+    auto& texts = platform::form<media::Form_traduction>();
+    const double seconds = val(w.Label_temps.caption());
+    if (partie_notee(w)) {
+        if (seconds == 0) {
+            terminer_manche(w);
+            return FinDeManche::PartieNotee;
+        }
+        ajouter(w.Label_score, -kAnswerPoints);
+        jouer_bruitage_erreur();
+        return FinDeManche::Aucune;
+    }
+    if (deux_joueurs(w)) {
+        if (seconds > 0) {
+            points_du_joueur(w, -kAnswerPoints);
+            jouer_bruitage_erreur();
+            return FinDeManche::Aucune;
+        }
+        w.Label_aide.setCaption(texts.Label_aide_fin_2joueurs.caption());
+        terminer_manche(w);
+        w.Label_barre_score.setWidth(0);
+        return FinDeManche::DeuxJoueurs;
+    }
+    // The end tests look at the time and score as they stand before this answer's points.
+    if (seconds > 0 && val(w.Label_score.caption()) > 0) {
+        ajouter(w.Label_score, -kAnswerPoints);
+        barre_mauvaise_reponse(w.Label_barre_score);
+        jouer_bruitage_erreur();
+        return FinDeManche::Aucune;
+    }
+    w.Label_aide.setCaption(texts.Label_aide_perdu_1joueur.caption());
+    w.Label_score.setCaption(QStringLiteral("0"));
+    terminer_manche(w);
+    w.Label_barre_score.setWidth(0);
+    return FinDeManche::Perdu;
 }
 
 void armer_pause(const RoundWidgets& w)

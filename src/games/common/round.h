@@ -8,9 +8,11 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
 
 namespace platform {
+class CommandButton;
 class Image;
 class Label;
 class Timer;
@@ -50,6 +52,10 @@ struct RoundWidgets {
     platform::Timer& Timer4;  // the countdown
     // Visible in a two-player game; a screen without two-player play (pn) leaves it out.
     platform::Label* Label_nom2 = nullptr;
+    // Two-player play: who played last ("1" or "2") and the two players' scores.
+    platform::Label* Label_reponse_joueur = nullptr;
+    platform::Label* Label_score1 = nullptr;
+    platform::Label* Label_score2 = nullptr;
 };
 
 // Adds n to a number held as text.
@@ -80,8 +86,40 @@ bool seconde_compte_a_rebours(const RoundWidgets& w, const QString& seconds);
 // for one player.
 bool seconde_horloge(const RoundWidgets& w, const QString& colour, bool& metronomeRight, double duration);
 
+// The metronome colour of a shared game screen by its game number: "1" the first colour,
+// "2" the second ...; empty (no picture changes) for another number.
+QString couleur_du_jeu(const QString& gameNumber, std::initializer_list<const char*> colours);
+
 // One second of a pause counter held in milliseconds; true once it is over (0 or less).
 bool seconde_pause(platform::Label& counter);
+
+// Adds points to the score of the player who played last in a two-player game: Label_score1
+// when Label_reponse_joueur reads "1", Label_score2 when it reads "2", nobody otherwise.
+void points_du_joueur(const RoundWidgets& w, double points);
+
+// The score of a right answer, once the screen has stopped the effect and taken its question
+// away: in a scored run 10 points and the pause; with two players 10 points to the player
+// who played and the pause; alone 10 points, and up to 200 the bar grows and the pause comes,
+// at 200 or more the round ends with a full bar.  True when the level is passed: the screen
+// then ends its own part of the round and calls niveau_reussi.
+bool bonne_reponse(const RoundWidgets& w);
+
+// A passed level (one player): below the last level the help text to go on, the named action
+// that stores the progress and "Suivant" offered; at the last level the text of the game's end.
+void niveau_reussi(const RoundWidgets& w, const platform::Label& Label_niveau,
+                   platform::CommandButton& Command_reussi, int dernier = kLastLevel);
+
+// How a wrong answer or the clock's end test came out.
+enum class FinDeManche {
+    Aucune,        // a wrong answer counted: 10 points off (and the bar, alone); effect played
+    PartieNotee,   // the scored run's time is up: the clock and the pause stopped
+    DeuxJoueurs,   // the two-player game is over: its text, the clock stopped, no bar
+    Perdu,         // the level is lost: its text, 0 points, the clock stopped, no bar
+};
+// A wrong answer, and the end of the round when the clock says so.  The screen makes its own
+// changes of a wrong answer before the call: the effect of a counted answer comes last, after
+// every change.  At an end no effect plays; the screen then ends its own part of the round.
+FinDeManche mauvaise_reponse(const RoundWidgets& w);
 
 // Arms the pause after a right answer: "1000" in Label_timer2, Timer2 on.
 void armer_pause(const RoundWidgets& w);

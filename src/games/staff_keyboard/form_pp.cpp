@@ -1,5 +1,6 @@
 #include "games/staff_keyboard/form_pp.h"
 
+#include "games/common/game_screen.h"
 #include "games/common/note_style.h"
 #include "games/common/piano.h"
 #include "games/common/progress.h"
@@ -33,8 +34,6 @@ constexpr common::PianoLefts kKeyLefts{
 constexpr quint32 kRed = 0x0000FF;
 constexpr quint32 kMagenta = 0xFF00FF;
 constexpr quint32 kLightYellow = 0xC0FFFF;
-constexpr quint32 kGreen = 0x00FF00;
-constexpr quint32 kYellow = 0x00FFFF;
 
 // Widgets that only hold state lie to the right of the visible area.
 constexpr double kOutside = 12480;
@@ -48,14 +47,6 @@ void designButton(platform::Label& label, double left, double width, const QStri
     label.setCaption(caption);
     label.setBorderStyle(1);
     shell::makeTextButton(label);
-}
-
-void designText(platform::Label& label, double left, double top, double width, int alignment = 0)
-{
-    label.place(left, top, width, 255);
-    label.setFont(QStringLiteral("Arial"), 9.75, true);
-    label.setAlignment(alignment);
-    label.setBackStyle(0);
 }
 
 // A transparent text centred over the staff.
@@ -79,8 +70,6 @@ Form_pp::Form_pp() : Form(QStringLiteral("Form_pp"))
 {
     setClientSize(12000, 9000);
     setCaption(QStringLiteral("Tastevolo"));
-    // Key presses reach the screen before its widgets (computer-keyboard play).
-    setKeyPreview(true);
 
     // The row of buttons.
     designButton(Label_jouer, 120, 1695, QStringLiteral("Jouer/Rejouer"));
@@ -107,36 +96,29 @@ Form_pp::Form_pp() : Form(QStringLiteral("Form_pp"))
 
     // The metronome and the level, right of the staff.
     Metronome_stop.place(10560, 1080, 795, 1200);
-    designText(Label_level, 10200, 2520, 1035, 2);
+    common::texte_du_jeu(Label_level, 10200, 2520, 1035, 2);
     Label_level.setCaption(QStringLiteral("NIVEAU"));
     Label_level.setForeColor(kMagenta);
-    designText(Label_niveau, 11160, 2520, 495);
+    common::texte_du_jeu(Label_niveau, 11160, 2520, 495);
     Label_niveau.setForeColor(kRed);
 
     // Score and time: their words just above the two bars.
-    designText(Label_sc, 120, 4185, 1095);
+    common::texte_du_jeu(Label_sc, 120, 4185, 1095);
     Label_sc.setCaption(QStringLiteral("SCORE"));
-    designText(Label_score, 1080, 4185, 855, 2);
+    common::texte_du_jeu(Label_score, 1080, 4185, 855, 2);
     Label_score.setCaption(QStringLiteral("100"));
-    designText(Label_temps_restant, 7395, 4185, 2295, 1);
+    common::texte_du_jeu(Label_temps_restant, 7395, 4185, 2295, 1);
     Label_temps_restant.setCaption(QStringLiteral("TEMPS RESTANT"));
-    designText(Label_temps, 9690, 4185, 735, 2);
+    common::texte_du_jeu(Label_temps, 9690, 4185, 735, 2);
     Label_temps.setCaption(QStringLiteral("0"));
-    designText(Label_secondes, 10425, 4185, 1455);
+    common::texte_du_jeu(Label_secondes, 10425, 4185, 1455);
     Label_secondes.setCaption(QStringLiteral("SECONDES"));
-    for (platform::Label* track : {&Label_rouge_score, &Label_rouge_temps})
-        track->setBackColor(kRed);
-    for (platform::Label* bar : {&Label_barre_score, &Label_barre_temps})
-        bar->setBackColor(kLightYellow);
-    Label_rouge_score.place(120, 4440, common::kFullBar, 135);
-    Label_barre_score.place(120, 4440, common::kStartScoreBar, 135);
-    Label_rouge_temps.place(120, 4680, common::kFullBar, 135);
-    Label_barre_temps.place(120, 4680, 15, 135);
+    common::barres_du_jeu(Label_rouge_score, Label_barre_score, Label_rouge_temps, Label_barre_temps, 4440, 4680);
 
     // Two players: each name in the colour of the player's cursor, the score below it.
     struct PlayerRow { platform::Label& name; platform::Label& score; double top; quint32 colour; QString caption; };
-    for (const PlayerRow& p : {PlayerRow{Label_nom1, Label_score1, 960, kGreen, QStringLiteral("Nom du joueur 1")},
-                               PlayerRow{Label_nom2, Label_score2, 2280, kYellow, QStringLiteral("Nom du joueur 2")}}) {
+    for (const PlayerRow& p : {PlayerRow{Label_nom1, Label_score1, 960, common::kPlayer1Colour, QStringLiteral("Nom du joueur 1")},
+                               PlayerRow{Label_nom2, Label_score2, 2280, common::kPlayer2Colour, QStringLiteral("Nom du joueur 2")}}) {
         p.name.place(120, p.top, 3495, 375);
         p.name.setFont(QStringLiteral("Times New Roman"), 12, true);
         p.name.setAlignment(2);
@@ -152,18 +134,7 @@ Form_pp::Form_pp() : Form(QStringLiteral("Form_pp"))
     }
 
     // MIDI input.
-    Label_port.place(60, 120, 11835, 375);
-    Label_port.setBackColor(platform::colors::kWhite);
-    Label_port.setAlignment(2);
-    Label_port.setFont(QStringLiteral("Times New Roman"), 12, true);
-    Label_port.setVisible(false);
-    List1.place(4500, 1380, 2895, 1200);
-    List1.setVisible(false);
-    Command_start.place(4500, 2700, 2895, 375);
-    Command_start.setStyle(1);
-    Command_start.setBackColor(platform::colors::kWhite);
-    Command_start.setCaption(QStringLiteral("Ok"));
-    Command_start.setVisible(false);
+    common::entree_midi_du_jeu(Label_port, List1, Command_start);
     int row = 0;
     for (platform::TextBox* t : {&Text1, &Text2, &Text3, &Text4}) {
         t->place(kOutside, 5400 + 360 * row++, 1095, 285);
@@ -180,20 +151,13 @@ Form_pp::Form_pp() : Form(QStringLiteral("Form_pp"))
     common::bindPianoMouse(
         keys_, [this] { return Picture_bleu.visible(); }, [this](int k) { enfoncer_touche(k); },
         [this](int k) { relacher_touche(k); });
-    Picture_bleu.place(5850, 8070, 255, 255);
-    Picture_bleu.setBackColor(kGreen);
-    Picture_rouge.place(5850, 8400, 255, 255);
-    Picture_rouge.setBackColor(kYellow);
-    for (platform::PictureBox* cursor : {&Picture_bleu, &Picture_rouge}) {
-        cursor->setBorderStyle(1);
-        cursor->setVisible(false);
-        cursor->zOrder(0);
-    }
+    curseurs.attach(*this);
 
     // State holders.
     designHolder(Label_keydown1, 120, QStringLiteral("1"));
     designHolder(Label_keydown2, 480, QStringLiteral("1"));
     designHolder(Label_focus, 840, QStringLiteral("focus"));
+    designHolder(Label_focus2, 3720, QStringLiteral("focus2"));
     designHolder(Label_choix_jeu, 1200, QStringLiteral("choix jeu"));
     designHolder(nb_note, 1560, QStringLiteral("nb_note"));
     designHolder(Label_note, 1920, QStringLiteral("0"));
@@ -232,21 +196,11 @@ Form_pp::Form_pp() : Form(QStringLiteral("Form_pp"))
 void Form_pp::Form_Load()
 {
     centre();
-    auto& t = platform::form<media::Form_traduction>();
-    Label_jouer.setCaption(t.jouer_rejouer.caption());
-    Label_retour.setCaption(t.retour.caption());
-    Label_suite.setCaption(t.suivant.caption());
-    Label_level.setCaption(t.niveau.caption());
-    Label_stop.setCaption(t.arreter.caption());
-    Label_sc.setCaption(t.score.caption());
-    Label_temps_restant.setCaption(t.temps_restant.caption());
-    Label_temps_jeu.setCaption(t.duree_du_jeu.caption());
-    Label_bruitages.setCaption(t.bruitages.caption());
-    Label_apparence.setCaption(t.apparence_de_la_note.caption());
-    Label_secondes.setCaption(t.secondes.caption());
+    common::copier_legendes({Label_jouer, Label_retour, Label_suite, Label_level, Label_stop, Label_sc,
+                             Label_temps_restant, Label_temps_jeu, Label_bruitages, Label_secondes, &Label_port});
+    Label_apparence.setCaption(platform::form<media::Form_traduction>().apparence_de_la_note.caption());
     players::charger_apparence_notes();
     platform::form<players::Form_bulles>().Label_form.setCaption(QStringLiteral("pp"));
-    Label_port.setCaption(t.Label_port.caption());
     entree_midi.lister_peripheriques();
 }
 
@@ -265,7 +219,8 @@ common::RoundWidgets Form_pp::manche()
 {
     return {Label_temps,  Label_score, Label_barre_score, Label_barre_temps, Label_debut,
             Label_timer2, Label_aide,  Label_suite,       save_score,        Metronome_stop,
-            Timer1,       Timer2,      Timer4,            &Label_nom2};
+            Timer1,       Timer2,      Timer4,            &Label_nom2,       &Label_reponse_joueur,
+            &Label_score1, &Label_score2};
 }
 
 // ------------------------------------------------------------------------------- the round
@@ -289,7 +244,7 @@ void Form_pp::Label_jouer_Click()
 
 void Form_pp::Timer4_Timer()
 {
-    const QString seconds = platform::form<players::Form_options>().Text_temps.text();
+    const QString seconds = common::duree_du_jeu();
     if (!common::seconde_compte_a_rebours(manche(), seconds))
         return;
     choisir_apparence_note_pp();
@@ -327,16 +282,9 @@ void Form_pp::Command_niveau_Click(int level)
 
 void Form_pp::Timer1_Timer()
 {
-    QString colour;
-    const QString game = Label_choix_jeu.caption();
-    if (game == QLatin1String("1"))
-        colour = QStringLiteral("jaune_clair");
-    else if (game == QLatin1String("2"))
-        colour = QStringLiteral("rouge_clair");
-    else if (game == QLatin1String("3"))
-        colour = QStringLiteral("bleu_turquoise");
-    const double duration = val(platform::form<players::Form_options>().Text_temps.text());
-    if (common::seconde_horloge(manche(), colour, metronome_a_droite, duration))
+    const QString colour =
+        common::couleur_du_jeu(Label_choix_jeu.caption(), {"jaune_clair", "rouge_clair", "bleu_turquoise"});
+    if (common::seconde_horloge(manche(), colour, metronome_a_droite, val(common::duree_du_jeu())))
         traiter_mauvaise_reponse_pp();
 }
 
@@ -383,14 +331,12 @@ void Form_pp::Label_apparence_Click()
 
 void Form_pp::Label_bruitages_Click()
 {
-    players::charger_bruitages();
-    platform::form<media::Form_bruitage>().Show(1);
+    common::ouvrir_bruitages();
 }
 
 void Form_pp::Label_temps_jeu_Click()
 {
-    players::charger_duree();
-    platform::form<players::Form_options>().Show(1);
+    common::ouvrir_duree_du_jeu();
 }
 
 void Form_pp::Command_reussi_Click()

@@ -4,6 +4,7 @@
 // widgets (numbers as text); the level-choice screens write the level, the game number, the
 // names and the input mode into it before they show it.
 
+#include "games/common/keyboard_cursors.h"
 #include "games/common/midi_keys.h"
 #include "games/common/piano_keys.h"
 #include "games/common/round.h"
@@ -73,6 +74,7 @@ public:
     platform::Label Label_keydown1{this, QStringLiteral("Label_keydown1")};
     platform::Label Label_keydown2{this, QStringLiteral("Label_keydown2")};
     platform::Label Label_focus{this, QStringLiteral("Label_focus")};
+    platform::Label Label_focus2{this, QStringLiteral("Label_focus2")};
 
     // State holders outside the visible area.
     platform::Label Label_choix_jeu{this, QStringLiteral("Label_choix_jeu")};
@@ -101,6 +103,12 @@ public:
     platform::Timer Timer2{this, QStringLiteral("Timer2"), 1000, false};
     platform::Timer Timer3{this, QStringLiteral("Timer3"), 1000, false};
     platform::Timer Timer4{this, QStringLiteral("Timer4"), 1000, false};
+
+    // The two players' cursors under the piano and their keys.
+    common::KeyboardCursors curseurs{{Picture_bleu, Picture_rouge, Label_keydown1, Label_keydown2, Label_focus,
+                                      Label_focus2, Label_reponse_joueur},
+                                     [this](int k) { enfoncer_touche(k); },
+                                     [this](int k) { relacher_touche(k); }};
 
     // The MIDI instrument: "Ok" opens the chosen device, Text1 takes its messages.
     common::EntreeMidi entree_midi{{Label_port, List1, Command_start, Text1, Text2, Text3, Text4, Picture_bleu},

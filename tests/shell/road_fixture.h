@@ -1,0 +1,109 @@
+#pragma once
+// Shared by the tests that play a game from the program's start: a temporary current
+// directory, recording sound engines, a seeded random source, the screens of the run, and the
+// player's progress read from the database file on a connection of its own.
+
+#include "platform/audio/effect_player.h"
+#include "platform/audio/note_synth.h"
+#include "platform/store/player_store.h"
+#include "platform/vb.h"
+#include "players/form_joueurs.h"
+#include "players/form_nouveau_joueur.h"
+#include "players/player_database.h"
+#include "shell/form_piano.h"
+#include "shell/form_resolution.h"
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+namespace road_test {
+
+class RoadTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        oldDir_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        synthLog_ = platform::RecordingNoteSynth::installFactory();
+        effectLog_ = platform::RecordingEffectPlayer::installFactory();
+        // The same draws on every run: a seeded generator, read in [0, 1).
+        auto generator = std::make_shared<std::minstd_rand>(seed());
+        platform::setRandomSource([generator] {
+            return static_cast<double>((*generator)() - std::minstd_rand::min()) / std::minstd_rand::max();
+        });
+    }
+
+    void TearDown() override
+    {
+        testing_support::unloadAll();
+        testing_support::processEvents();
+        players::closePlayerDatabase();
+        platform::setNoteSynthFactory(nullptr);
+        platform::setEffectPlayerFactory(nullptr);
+        platform::setRandomSource(nullptr);
+        QDir::setCurrent(oldDir_);
+    }
+
+    virtual unsigned seed() const { return 20240611u; }
+
+    // A field of a player's row as the file holds it, read on a connection of its own.
+    static QString storedOnDisk(const QString& player, const char* column)
+    {
+        platform::PlayerStore store;
+        if (!store.open(QDir::current().filePath(QString::fromLatin1(platform::kPlayerDatabaseFile))))
+            return QStringLiteral("<cannot open: %1>").arg(store.error());
+        for (const platform::PlayerListEntry& entry : store.rows()) {
+            if (entry.name == player) {
+                const std::optional<platform::PlayerRow> row = store.read(entry.bookmark);
+                return row ? row->value(QString::fromLatin1(column)) : QStringLiteral("<no row>");
+            }
+        }
+        return QStringLiteral("<no player %1>").arg(player);
+    }
+
+    // From the start to the main menu, as the user gets there: the display check, a new
+    // player, the login.
+    void toTheMenu(const QString& player)
+    {
+        using platform::form;
+        using platform::loaded;
+        form<shell::Form_resolution>();
+        ASSERT_NE(loaded<players::Form_joueurs>(), nullptr) << messages();
+        ASSERT_EQ(form<players::Form_joueurs>().Command_nouveau.caption(), "Nouveau joueur");
+        form<players::Form_joueurs>().Command_nouveau.userClick();
+        auto& card = form<players::Form_nouveau_joueur>();
+        card.Text_nom.setText(player);
+        ASSERT_EQ(card.Command_save.caption(), "Valider");
+        card.Command_save.userClick();
+        testing_support::processEvents();
+        // The player screen comes back afresh, with the new player in its list.
+        ASSERT_NE(loaded<players::Form_joueurs>(), nullptr) << messages();
+        auto& players = form<players::Form_joueurs>();
+        ASSERT_EQ(players.DBCombo1.listCount(), 1) << messages();
+
+        players.DBCombo1.pick(0);
+        ASSERT_EQ(players.Label_jouer.caption(), "Suivant");
+        players.Label_jouer.userClick();
+        ASSERT_NE(loaded<shell::Form_piano>(), nullptr) << messages();
+        ASSERT_TRUE(form<shell::Form_piano>().isVisible());
+    }
+
+    std::string messages() const { return screens.messages.join(QStringLiteral("; ")).toStdString(); }
+
+    testing_support::ScreenTest screens;
+    std::shared_ptr<platform::RecordingNoteSynth::Log> synthLog_;
+    std::shared_ptr<platform::RecordingEffectPlayer::Log> effectLog_;
+
+private:
+    QTemporaryDir dir_;
+    QString oldDir_;
+};
+
+} // namespace road_test
