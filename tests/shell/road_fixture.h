@@ -95,6 +95,24 @@ protected:
         ASSERT_TRUE(form<shell::Form_piano>().isVisible());
     }
 
+    // The synthesizer's calls since the last look.
+    QList<platform::NoteSynthCall> newSynthCalls()
+    {
+        QList<platform::NoteSynthCall> calls = synthLog_->mid(synthSeen_);
+        synthSeen_ = synthLog_->size();
+        return calls;
+    }
+
+    // The note-ons among the calls, as "<MIDI note> <duration in ms>".
+    static QStringList noteOns(const QList<platform::NoteSynthCall>& calls)
+    {
+        QStringList out;
+        for (const platform::NoteSynthCall& c : calls)
+            if (c.kind == platform::NoteSynthCall::Kind::NoteOn)
+                out << QStringLiteral("%1 %2").arg(c.key).arg(c.durationMs);
+        return out;
+    }
+
     std::string messages() const { return screens.messages.join(QStringLiteral("; ")).toStdString(); }
 
     testing_support::ScreenTest screens;
@@ -104,6 +122,7 @@ protected:
 private:
     QTemporaryDir dir_;
     QString oldDir_;
+    qsizetype synthSeen_ = 0;
 };
 
 } // namespace road_test

@@ -134,13 +134,6 @@ protected:
         ASSERT_TRUE(pp().Picture_note.visible());
     }
 
-    // The synthesizer's calls since the last look.
-    QList<NoteSynthCall> newSynthCalls()
-    {
-        QList<NoteSynthCall> calls = synthLog_->mid(synthSeen_);
-        synthSeen_ = synthLog_->size();
-        return calls;
-    }
     QStringList newEffectCalls()
     {
         QStringList calls = platform::describe(effectLog_->mid(effectSeen_));
@@ -154,15 +147,6 @@ protected:
         return static_cast<int>(calls.filter(QRegularExpression(QStringLiteral("^play "))).size());
     }
 
-    // The note-ons among the calls, as "<MIDI note> <duration in ms>".
-    static QStringList noteOns(const QList<NoteSynthCall>& calls)
-    {
-        QStringList out;
-        for (const NoteSynthCall& c : calls)
-            if (c.kind == NoteSynthCall::Kind::NoteOn)
-                out << QStringLiteral("%1 %2").arg(c.key).arg(c.durationMs);
-        return out;
-    }
     static bool hasNoteOff(const QList<NoteSynthCall>& calls, int midi)
     {
         for (const NoteSynthCall& c : calls)
@@ -185,7 +169,6 @@ protected:
     bool midi_ = false;
 
 private:
-    qsizetype synthSeen_ = 0;
     qsizetype effectSeen_ = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/timer.h"
 #include "platform/vb.h"
 #include "screenshots/nn_shot.h"
+#include "screenshots/pn_shot.h"
 #include "screenshots/pp_shot.h"
 #include "screenshots/dialog_shots.h"
 #include "games/staff_keyboard/form_pp.h"
@@ -101,6 +102,9 @@ int writeAll(const QString& outDir)
         {"Form_choix_nn2.png", [] { return std::ref(shots::prepareLevelChoiceScreenshot(6)); }},
         {"Form_bruitage.png", [] { return std::ref<platform::Form>(shots::prepareBruitageScreenshot()); }},
         {"Form_pp_mid_round.png", [] { return std::ref(shots::preparePpScreenshot()); }},
+        {"Form_pn_mid_round.png", [] { return std::ref(shots::preparePnScreenshot(QStringLiteral("francais"))); }},
+        {"Form_pn_mid_round_en.png", [] { return std::ref(shots::preparePnScreenshot(QStringLiteral("anglais"))); }},
+        {"Form_pn_mid_round_es.png", [] { return std::ref(shots::preparePnScreenshot(QStringLiteral("espagnol"))); }},
         {"Form_nn_nn_one_player.png", [menu]() -> platform::Form& { menu(); return shots::prepareNnScreenshot("nn", false); }},
         {"Form_nn_nn_two_players.png", [menu]() -> platform::Form& { menu(); return shots::prepareNnScreenshot("nn", true); }},
         {"Form_nn_nn2_one_player.png", [menu]() -> platform::Form& { menu(); return shots::prepareNnScreenshot("nn2", false); }},
