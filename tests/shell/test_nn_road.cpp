@@ -13,7 +13,6 @@
 #include "platform/audio/effect_player.h"
 #include "platform/audio/note_synth.h"
 #include "platform/forms.h"
-#include "platform/midi/fake_midi_input.h"
 #include "platform/store/player_store.h"
 #include "platform/vb.h"
 #include "players/form_joueurs.h"
@@ -61,18 +60,12 @@ protected:
     void play(int key)
     {
         if (midi_) {
-            const auto note = static_cast<quint8>(40 + key);
-            screens.midi->send(0, {platform::packMidiMessage(0x90, note, 70), platform::packMidiMessage(0x90, note, 0)});
-            screens.midi->waitDelivered();
-            testing_support::processEvents();
+            strike(0, key, false);
             return;
         }
         nn().touche(key).userMouseDown();
         nn().touche(key).userMouseUp();
     }
-
-    // The game is played on a MIDI instrument instead of the mouse.
-    bool midi_ = false;
 };
 
 class NnRoadBy : public NnRoad, public ::testing::WithParamInterface<bool> {};

@@ -13,7 +13,6 @@
 #include "platform/audio/effect_player.h"
 #include "platform/audio/note_synth.h"
 #include "platform/forms.h"
-#include "platform/midi/fake_midi_input.h"
 #include "platform/store/player_store.h"
 #include "platform/vb.h"
 #include "players/form_joueurs.h"
@@ -111,10 +110,7 @@ protected:
     void clickKey(int key)
     {
         if (midi_) {
-            const auto note = static_cast<quint8>(games::common::midiNoteOfKey(key));
-            screens.midi->send(1, {platform::packMidiMessage(0x90, note, 90), platform::packMidiMessage(0x80, note, 40)});
-            screens.midi->waitDelivered();
-            testing_support::processEvents();
+            strike(1, key, true);
             return;
         }
         pp().touche(key).userMouseDown();
@@ -165,8 +161,6 @@ protected:
     }
 
     static QString progressOnDisk() { return storedOnDisk(kPlayer, "pp"); }
-    // The game is played on a MIDI instrument instead of the mouse.
-    bool midi_ = false;
 
 private:
     qsizetype effectSeen_ = 0;
