@@ -6,6 +6,7 @@
 
 #include "platform/audio/effect_player.h"
 #include "platform/audio/note_synth.h"
+#include "platform/midi/fake_midi_input.h"
 #include "platform/store/player_store.h"
 #include "platform/vb.h"
 #include "players/form_joueurs.h"
@@ -160,6 +161,20 @@ protected:
     std::string messages() const { return screens.messages.join(QStringLiteral("; ")).toStdString(); }
 
     testing_support::ScreenTest screens;
+    // The game is played on a MIDI instrument instead of the mouse.
+    bool midi_ = false;
+
+    // Key k (1 to 40) struck on the instrument open on `device` and released, as a note-off
+    // or as a note-on with velocity 0; the game screen has taken both messages in.
+    void strike(int device, int key, bool releaseByNoteOff)
+    {
+        const auto note = static_cast<quint8>(40 + key);
+        screens.midi->send(device, {platform::packMidiMessage(0x90, note, 90),
+                                    releaseByNoteOff ? platform::packMidiMessage(0x80, note, 40)
+                                                     : platform::packMidiMessage(0x90, note, 0)});
+        screens.midi->waitDelivered();
+        testing_support::processEvents();
+    }
     std::shared_ptr<platform::RecordingNoteSynth::Log> synthLog_;
     std::shared_ptr<platform::RecordingEffectPlayer::Log> effectLog_;
 

@@ -182,7 +182,13 @@ void Form_pp::Form_Load()
     centre();
     charger_textes_et_apparence();
     Label_port.setCaption(platform::form<media::Form_traduction>().Label_port.caption());
-    // The list of MIDI input devices comes with the MIDI input.
+    entree_midi.lister_peripheriques();
+}
+
+void Form_pp::Form_Unload()
+{
+    // Every way out of the screen passes here: its MIDI device closes with it.
+    entree_midi.fermer();
 }
 
 platform::CommandButton& Form_pp::touche(int key)
@@ -282,7 +288,6 @@ void Form_pp::Label_suite_Click()
 
 void Form_pp::Label_retour_Click()
 {
-    // The MIDI input is closed here once the game screen plays from a MIDI instrument.
     platform::unload(*this);
 }
 

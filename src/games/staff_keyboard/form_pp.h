@@ -5,6 +5,7 @@
 // names and the input mode into it before they show it.
 
 #include "games/common/keyboard_cursors.h"
+#include "games/common/midi_keys.h"
 #include "games/common/piano_keys.h"
 #include "games/common/round.h"
 #include "games/common/staff_screen.h"
@@ -22,6 +23,7 @@ public:
     Form_pp();
 
     void Form_Load() override;
+    void Form_Unload() override;
 
     // Two players.
     platform::Label Label_nom1{this, QStringLiteral("Label_nom1")};
@@ -66,6 +68,12 @@ public:
                                       Label_focus2, Label_reponse_joueur},
                                      [this](int k) { enfoncer_touche(k); },
                                      [this](int k) { relacher_touche(k); }};
+
+    // The MIDI instrument: "Ok" opens the chosen device, Text1 takes its messages.
+    common::EntreeMidi entree_midi{{Label_port, List1, Command_start, Text1, Text2, Text3, Text4, Picture_bleu},
+                                   [this](int k) { enfoncer_touche(k); },
+                                   [this](int k) { relacher_touche(k); }};
+
     // The last draw of a note generator.
     int tirage_note = 0;
 
