@@ -25,31 +25,13 @@ void ajuster_a_la_largeur(platform::Label& button)
 
 } // namespace
 
-StaffGameScreen::StaffGameScreen(const QString& formName, const QString& code) : Form(formName), code_(code)
+StaffGameScreen::StaffGameScreen(const QString& formName, const QString& code) : GameScreen(formName), code_(code)
 {
-    Label_jouer.onClick = [this] { Label_jouer_Click(); };
-    Label_stop.onClick = [this] { Label_stop_Click(); };
-    Label_suite.onClick = [this] { Label_suite_Click(); };
-    Label_retour.onClick = [this] { Label_retour_Click(); };
-    // A close from the desktop leaves as "Retour" does.
-    onDesktopClose = [this] { Label_retour_Click(); };
-    Command_niveau1.onClick = [this] { Command_niveau_Click(1); };
-    Command_niveau2.onClick = [this] { Command_niveau_Click(2); };
-    Command_niveau3.onClick = [this] { Command_niveau_Click(3); };
-    Command_niveau4.onClick = [this] { Command_niveau_Click(4); };
-    Command_reussi.onClick = [this] { Command_reussi_Click(); };
-    Timer1.onTimer = [this] { Timer1_Timer(); };
-    Timer2.onTimer = [this] { Timer2_Timer(); };
-    Timer4.onTimer = [this] { Timer4_Timer(); };
+    // The shared widgets were created first: the staff goes back under the countdown digit and
+    // the end-of-level text, and the appearance button beside the rest of the row.
+    for (QWidget* lower : {Label_apparence.widget(), Picture_note2.widget(), Picture_note.widget()})
+        lower->stackUnder(Label_debut.widget());
     Label_apparence.onClick = [this] { Label_apparence_Click(); };
-    Label_bruitages.onClick = [this] { Label_bruitages_Click(); };
-    Label_temps_jeu.onClick = [this] { Label_temps_jeu_Click(); };
-}
-
-RoundWidgets StaffGameScreen::manche()
-{
-    return {Label_temps, Label_score, Label_barre_score, Label_barre_temps, Label_debut, Label_timer2, Label_aide,
-            Label_suite, save_score,  Metronome_stop,    Timer1,            Timer2,      Timer4};
 }
 
 void StaffGameScreen::fin_de_partie()
@@ -62,8 +44,7 @@ void StaffGameScreen::fin_de_partie()
 
 void StaffGameScreen::charger_textes_et_apparence()
 {
-    copier_legendes({Label_jouer, Label_retour, Label_suite, Label_level, Label_stop, Label_sc, Label_temps_restant,
-                     Label_temps_jeu, Label_bruitages, Label_secondes});
+    charger_legendes();
     Label_apparence.setCaption(platform::form<media::Form_traduction>().apparence_de_la_note.caption());
     for (platform::Label* button : {&Label_jouer, &Label_stop, &Label_retour, &Label_suite, &Label_temps_jeu,
                                     &Label_bruitages, &Label_apparence})
@@ -79,9 +60,5 @@ void StaffGameScreen::Label_apparence_Click()
     bulles.Label_form.setCaption(code_);
     bulles.Show(1);
 }
-
-void StaffGameScreen::Label_bruitages_Click() { ouvrir_bruitages(); }
-
-void StaffGameScreen::Label_temps_jeu_Click() { ouvrir_duree_du_jeu(); }
 
 } // namespace games::common

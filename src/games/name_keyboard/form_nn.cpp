@@ -54,12 +54,19 @@ void designHolder(platform::Label& label, double top, const QString& caption)
 
 } // namespace
 
-Form_nn::Form_nn() : Form(QStringLiteral("Form_nn"))
+Form_nn::Form_nn() : GameScreen(QStringLiteral("Form_nn"))
 {
     setClientSize(12000, 9000);
     setBorderStyle(0);
     setBackColor(platform::colors::kWhite);
     setCaption(QStringLiteral("Tastevolo"));
+
+    // The shared widgets were created first: the black panel goes back under everything, the
+    // asked name, the countdown digit and the end-of-level text over the players' names and
+    // the score line, under the piano.
+    Label1.widget()->lower();
+    for (QWidget* over : {Label_nom_note.widget(), Label_debut.widget(), Label_aide.widget()})
+        over->stackUnder(Piano_01_fa.widget());
 
     Label1.place(-870, 4920, 13005, 4095);
     Label1.setBackColor(platform::colors::kBlack);
@@ -179,31 +186,12 @@ Form_nn::Form_nn() : Form(QStringLiteral("Form_nn"))
     }
     Command_reussi.setCaption(QStringLiteral("niveau"));
     Command_niveau1.setCaption(QStringLiteral("niveau1"));
-
-    // Handlers.
-    Label_jouer.onClick = [this] { Label_jouer_Click(); };
-    Label_stop.onClick = [this] { Label_stop_Click(); };
-    Label_suite.onClick = [this] { Label_suite_Click(); };
-    Label_retour.onClick = [this] { Label_retour_Click(); };
-    Label_bruitages.onClick = [this] { Label_bruitages_Click(); };
-    Label_temps_jeu.onClick = [this] { Label_temps_jeu_Click(); };
-    Command_niveau1.onClick = [this] { Command_niveau_Click(1); };
-    Command_niveau2.onClick = [this] { Command_niveau_Click(2); };
-    Command_niveau3.onClick = [this] { Command_niveau_Click(3); };
-    Command_niveau4.onClick = [this] { Command_niveau_Click(4); };
-    Command_reussi.onClick = [this] { Command_reussi_Click(); };
-    Timer1.onTimer = [this] { Timer1_Timer(); };
-    Timer2.onTimer = [this] { Timer2_Timer(); };
-    Timer4.onTimer = [this] { Timer4_Timer(); };
-    // A close from the desktop leaves the game as "Retour" does.
-    onDesktopClose = [this] { Label_retour_Click(); };
 }
 
 void Form_nn::Form_Load()
 {
     centre();
-    common::copier_legendes({Label_jouer, Label_retour, Label_suite, Label_level, Label_stop, Label_sc,
-                             Label_temps_restant, Label_temps_jeu, Label_bruitages, Label_secondes, &Label_port});
+    charger_legendes(&Label_port);
     entree_midi.lister_peripheriques();
 }
 
@@ -315,16 +303,6 @@ void Form_nn::Label_suite_Click()
 void Form_nn::Label_retour_Click()
 {
     platform::unload(*this);
-}
-
-void Form_nn::Label_bruitages_Click()
-{
-    common::ouvrir_bruitages();
-}
-
-void Form_nn::Label_temps_jeu_Click()
-{
-    common::ouvrir_duree_du_jeu();
 }
 
 QString Form_nn::code_jeu() const
