@@ -5,6 +5,7 @@
 #include "platform/vb.h"
 
 #include <QFile>
+#include <QFontMetrics>
 
 namespace shell {
 
@@ -39,6 +40,19 @@ void makeTextButton(platform::Label& label)
         label.setBackColor(platform::colors::kWindowBackground);
     };
     label.onMouseUp = [&label](int, int, double, double) { label.setAppearance(0); };
+}
+
+void fitOnOneLine(platform::Label& label, const QString& family, double points, bool bold)
+{
+    constexpr double kSmallest = 8;
+    // Room for the caption inside a border or the raised look of a pressed button.
+    const int room = platform::twipsToPixels(label.width()) - 4;
+    label.setFont(family, points, bold);
+    while (points > kSmallest &&
+           QFontMetrics(label.widget()->font()).horizontalAdvance(label.caption()) > room) {
+        points -= 0.5;
+        label.setFont(family, points, bold);
+    }
 }
 
 void makePictureButton(platform::Image& image)

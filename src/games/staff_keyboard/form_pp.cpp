@@ -199,6 +199,8 @@ void Form_pp::Form_Load()
     common::copier_legendes({Label_jouer, Label_retour, Label_suite, Label_level, Label_stop, Label_sc,
                              Label_temps_restant, Label_temps_jeu, Label_bruitages, Label_secondes, &Label_port});
     Label_apparence.setCaption(platform::form<media::Form_traduction>().apparence_de_la_note.caption());
+    // "Appearance of the note" is wider than the last button of the row.
+    shell::fitOnOneLine(Label_apparence, QStringLiteral("Times New Roman"), 12, true);
     players::charger_apparence_notes();
     platform::form<players::Form_bulles>().Label_form.setCaption(QStringLiteral("pp"));
     // The list of MIDI input devices comes with the MIDI input.
