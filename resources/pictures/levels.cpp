@@ -7,6 +7,7 @@
 #include <map>
 
 #include "art.h"
+#include "games/staff_name/level_notes.h"
 
 namespace art {
 
@@ -247,33 +248,15 @@ QImage keyboardLevel(Series series, int level, int height)
     return img;
 }
 
-// The notes a level of the staff-to-name game asks, as note-picture names.
+// The notes a level picture of the staff-to-name game shows, as note-picture names: the
+// level's notes; from level 10, whose notes are every name of a range, the naturals stand
+// for them (a tag says that the sharps and flats join).
 QStringList pnLevelNotes(int level)
 {
-    static const QStringList firstFour{QStringLiteral("19_SI"), QStringLiteral("20_DO_S"), QStringLiteral("20_DO_F"),
-                                       QStringLiteral("22_RE")};
     QStringList out;
-    if (level <= 7) {
-        // levels 1 to 4 as the game draws them, each with one note more below and above;
-        // levels 5 to 7 go on widening over the naturals
-        out = firstFour;
-        static const QStringList below{QStringLiteral("17_LA"), QStringLiteral("15_SOL"), QStringLiteral("13_FA"),
-                                       QStringLiteral("12_MI"), QStringLiteral("10_RE"), QStringLiteral("08_DO")};
-        static const QStringList above{QStringLiteral("24_MI"), QStringLiteral("25_FA"), QStringLiteral("27_SOL"),
-                                       QStringLiteral("29_LA"), QStringLiteral("31_SI"), QStringLiteral("32_DO")};
-        for (int i = 0; i < level - 1; ++i)
-            out << below[i] << above[i];
-        return out;
-    }
-    const std::vector<int> keys = ppKeySet(level);
-    for (const std::string& n : staff::noteNames()) {
-        const auto note = staff::parseNoteName(n);
-        if (!note || !inSet(keys, note->key))
-            continue;
-        const bool wanted = level == 8 ? note->alter > 0 : level == 9 ? note->alter < 0 : note->alter == 0;
-        if (wanted)
+    for (const std::string& n : staff_name_notes::levelNotes(level))
+        if (level < 10 || staff_name_notes::alterationOf(staff_name_notes::nameOfPicture(n)) == 0)
             out << QString::fromStdString(n);
-    }
     return out;
 }
 

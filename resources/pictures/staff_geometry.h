@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "games/staff_name/level_notes.h"
+
 namespace staff {
 
 // The note pictures (and the empty staff) are 248 x 244 pixels.
@@ -167,31 +169,15 @@ inline double headRow(const NoteName& n)
 }
 
 // The 72 note-picture names, key by key: every name under which a key is written, with the
-// treble/bass twins around middle C.
+// treble/bass twins around middle C (upper case, as the pictures are filed).
 inline std::vector<std::string> noteNames()
 {
-    // Names by the key's place in its octave, counted from fa (key 1).
-    static const std::array<std::vector<const char*>, 12> byPlace{{
-        {"FA", "MID"}, {"FAD", "SOLB"}, {"SOL"}, {"LAB", "SOLD"}, {"LA"}, {"LAD", "SIB"},
-        {"DOB", "SI"}, {"DO", "SID"}, {"DOD", "REB"}, {"RE"}, {"MIB", "RED"}, {"FAB", "MI"},
-    }};
     std::vector<std::string> out;
-    for (int key = 1; key <= 39; ++key) {
-        const std::string prefix = (key < 10 ? "0" : "") + std::to_string(key) + "_";
-        for (const char* name : byPlace[static_cast<size_t>((key - 1) % 12)]) {
-            const std::string base = prefix + name;
-            if (key == 1 && base == "01_MID")
-                continue;  // E sharp would sit on a ledger line below the bass staff
-            if (base == "20_DO") {  // middle C itself is only ever named with its staff
-                out.push_back(base + "_F");
-                out.push_back(base + "_S");
-                continue;
-            }
-            out.push_back(base);
-            if (base == "19_DOB" || base == "21_REB" || base == "22_RE")
-                out.push_back(base + "_F");
-            if (base == "21_DOD")
-                out.push_back(base + "_S");
+    for (int key = 1; key <= staff_name_notes::kLastKey; ++key) {
+        for (std::string name : staff_name_notes::picturesOfKey(key)) {
+            for (char& c : name)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            out.push_back(name);
         }
     }
     return out;

@@ -1,7 +1,13 @@
 #include "level_choice/form_choix_pn.h"
 
+#include "games/common/launch.h"
+#include "games/staff_name/form_pn.h"
+#include "games/staff_name/module_pn.h"
 #include "level_choice/games.h"
 #include "media/form_traduction.h"
+#include "platform/vb.h"
+#include "players/form_options.h"
+#include "players/module2.h"
 
 namespace level_choice {
 
@@ -27,6 +33,23 @@ void Form_choix_pn::loadTexts(const media::Form_traduction& texts)
 {
     LevelChoiceScreen::loadTexts(texts);
     Label_niveau.setCaption(texts.niveau.caption());
+}
+
+void Form_choix_pn::launch(int level)
+{
+    using games::staff_name::Form_pn;
+    // A screen still open from an earlier launch closes first: a lower level never keeps the
+    // name buttons of a higher one.
+    games::common::lancer_ecran_neuf<Form_pn>([level] {
+        // The first touch loads the game screen; its load runs before the level lands.
+        Form_pn& pn = platform::form<Form_pn>();
+        pn.Label_niveau.setCaption(platform::str(level));
+        pn.Show();
+        platform::form<players::Form_options>().Label_jeu.setCaption(QStringLiteral("pn"));
+        games::staff_name::afficher_boutons_notes_pn();
+        players::charger_bruitages();
+        players::charger_duree();
+    });
 }
 
 } // namespace level_choice

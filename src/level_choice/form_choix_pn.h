@@ -17,6 +17,8 @@ public:
 
 protected:
     void loadTexts(const media::Form_traduction& texts) override;
+    // "Suivant": the game screen, freshly loaded, at the level chosen, with its name buttons.
+    void launch(int level) override;
 };
 
 } // namespace level_choice

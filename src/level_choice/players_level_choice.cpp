@@ -86,7 +86,7 @@ void PlayersLevelChoice::loadTexts(const media::Form_traduction& texts)
     Label_nom2.setCaption(texts.nom_du_joueur_2.caption());
     // "Nombre del segundo jugador" is wider than the room left of the name box.
     for (platform::Label* label : {&Label_nom1, &Label_nom2})
-        shell::fitOnOneLine(*label, QStringLiteral("Times New Roman"), 12, true);
+        shell::ajuster_a_la_largeur(*label);
     Label_choix_souris_clavier.setCaption(texts.utilisation_souris_clavier.caption());
     Option3.setCaption(texts.utilisation_souris.caption());
     Option4.setCaption(texts.utilisation_clavier.caption());

@@ -1,6 +1,7 @@
 #include "media/form_instrument.h"
 
 #include "games/staff_keyboard/form_pp.h"
+#include "games/staff_name/form_pn.h"
 #include "media/form_traduction.h"
 #include "platform/audio/note_synth.h"
 #include "platform/vb.h"
@@ -40,22 +41,7 @@ struct Touche {
 const std::array<Touche, 40> kTouches{{TV_NOTE_BUTTONS(TV_NOTE_ENTRY)}};
 #undef TV_NOTE_ENTRY
 
-std::function<QString()>& sourcePn()
-{
-    static std::function<QString()> source;
-    return source;
-}
-
 } // namespace
-
-QString noteATrouverPn()
-{
-    // The staff-to-name game's screen, once it exists, is read here.
-    const std::function<QString()>& source = sourcePn();
-    return source ? source() : QString();
-}
-
-void setNoteATrouverPnSource(std::function<QString()> source) { sourcePn() = std::move(source); }
 
 int dureeEnMs(int unites)
 {
@@ -178,6 +164,10 @@ void Form_instrument::Command_pp_Click()
     jouer_note_a_trouver(pp ? pp->Label_note.caption() : QString());
 }
 
-void Form_instrument::Command_pn_Click() { jouer_note_a_trouver(noteATrouverPn()); }
+void Form_instrument::Command_pn_Click()
+{
+    const auto* pn = platform::loaded<games::staff_name::Form_pn>();
+    jouer_note_a_trouver(pn ? pn->Label_note.caption() : QString());
+}
 
 } // namespace media

@@ -13,7 +13,6 @@
 
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 namespace platform {
@@ -21,13 +20,6 @@ class NoteSynth;
 }
 
 namespace media {
-
-// The caption of the staff-to-name game's Label_note (Form_pn), which Command_pn sounds. That
-// game's screen is not part of the program yet: until it is, the caption reads "" and
-// Command_pn sends its patch message only. Tests install a caption source of their own
-// (nullptr restores the default).
-QString noteATrouverPn();
-void setNoteATrouverPnSource(std::function<QString()> source);
 
 // Durations of the notes, in music-time units: a key press and the note to find.
 inline constexpr int kDureeTouche = 10000;

@@ -23,6 +23,11 @@
     X(utilisation_clavier, "Utilisation du clavier", "Use the keyboard", "Utilizar el teclado") \
     X(utilisation_midi, "Utilisation d'un  instrument MIDI", "Use a MIDI instrument", "Utilizar un instrumento MIDI") \
     X(Label_port, "Avant de jouer, vous devez choisir le port relié à votre instrument MIDI", "Before playing, you must choose the port connected to your MIDI instrument", "Antes de jugar, deben elegir el puerto conectado a su instrumento MIDI") \
+    X(midi_aucun_instrument, "Aucun instrument MIDI n'est branché à l'ordinateur.", "No MIDI instrument is connected to the computer.", "No hay ningún instrumento MIDI conectado al ordenador.") \
+    X(midi_aucun_port_choisi, "Tu n'as choisi aucun port MIDI dans la liste.", "You did not choose a MIDI port in the list.", "No elegiste ningún puerto MIDI en la lista.") \
+    X(midi_port_disparu, "Le port MIDI choisi n'est plus branché.", "The chosen MIDI port is no longer connected.", "El puerto MIDI elegido ya no está conectado.") \
+    X(midi_port_non_ouvert, "Le port MIDI choisi n'a pas pu être ouvert. Il sert peut-être déjà à un autre programme.", "The chosen MIDI port could not be opened. Another program may be using it.", "No se pudo abrir el puerto MIDI elegido. Quizás otro programa lo está usando.") \
+    X(midi_jouer_souris, "Tu peux jouer avec la souris, ou cliquer sur Retour puis revenir dans ce jeu pour choisir un port.", "You can play with the mouse, or click on Back and come back to this game to choose a port.", "Puedes jugar con el ratón, o hacer clic sobre Vuelta y volver a este juego para elegir un puerto.") \
     X(choix_du_niveau, "3. Choix du niveau", "3. Choose a level", "3. Escoger un nivel") \
     X(un_ou_deux_joueurs, "1 ou 2 joueurs", "1 or 2 players", "1 o 2 jugadores") \
     X(un_joueur, "1 joueur", "1 player", "1 jugador") \

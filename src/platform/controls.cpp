@@ -227,17 +227,18 @@ bool Control::handleMouseRelease(QMouseEvent* e)
 
 bool Control::handleMouseMove(QMouseEvent* e)
 {
-    if (onMouseMove && takesInput()) {
-        int b = 0;
-        if (e->buttons() & Qt::LeftButton) b |= 1;
-        if (e->buttons() & Qt::RightButton) b |= 2;
-        if (e->buttons() & Qt::MiddleButton) b |= 4;
-        dispatch([&] {
-            onMouseMove(b, vbShift(e->modifiers()), pixelsToTwips(e->position().x()),
-                        pixelsToTwips(e->position().y()));
-        });
-    }
+    int b = 0;
+    if (e->buttons() & Qt::LeftButton) b |= 1;
+    if (e->buttons() & Qt::RightButton) b |= 2;
+    if (e->buttons() & Qt::MiddleButton) b |= 4;
+    userMouseMove(b, pixelsToTwips(e->position().x()), pixelsToTwips(e->position().y()), vbShift(e->modifiers()));
     return true;
+}
+
+void Control::userMouseMove(int button, double x, double y, int shift)
+{
+    if (onMouseMove && takesInput())
+        dispatch([&] { onMouseMove(button, shift, x, y); });
 }
 
 bool Control::handleDoubleClick(QMouseEvent* e)
@@ -277,6 +278,8 @@ void Control::paintFrame(QPainter& p, const QRect& r) const
 PaintedControl::PaintedControl(Form* form, const QString& name, QWidget* container)
     : QWidget(parentFor(form, container)), Control(form, this, name)
 {
+    // Moves without a button pressed come here too (a widget takes the moves over itself).
+    setMouseTracking(true);
     applyGeometry();
     QWidget::show();
 }

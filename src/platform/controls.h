@@ -98,6 +98,8 @@ public:
     void userMouseDown(int button = 1, double x = 0, double y = 0, int shift = 0);
     void userMouseUp(int button = 1, double x = 0, double y = 0, int shift = 0);
     void userClick(int button = 1);
+    // The pointer moving over the widget (button: the buttons held down, 0 for none).
+    void userMouseMove(int button = 0, double x = 0, double y = 0, int shift = 0);
     bool takesInput() const;
 
 protected:

@@ -62,6 +62,10 @@ Form::Form(const QString& name) : QWidget(nullptr), name_(name)
     // Screens without a caption of their own show the program's name in the desktop's lists.
     setWindowTitle(QStringLiteral("Tastevolo"));
     setFocusPolicy(Qt::StrongFocus);
+    // Moves without a button pressed reach the screen and its widgets too; a widget takes the
+    // moves over itself, whether or not it has a handler, so the screen hears only those over
+    // its own background.
+    setMouseTracking(true);
 }
 
 Form::~Form()
@@ -272,6 +276,21 @@ void Form::mouseReleaseEvent(QMouseEvent* e)
         });
     if (onClick && rect().contains(e->position().toPoint()))
         dispatch([&] { onClick(); });
+}
+
+void Form::mouseMoveEvent(QMouseEvent* e)
+{
+    int buttons = 0;
+    if (e->buttons() & Qt::LeftButton) buttons |= 1;
+    if (e->buttons() & Qt::RightButton) buttons |= 2;
+    if (e->buttons() & Qt::MiddleButton) buttons |= 4;
+    userMouseMove(buttons, pixelsToTwips(e->position().x()), pixelsToTwips(e->position().y()));
+}
+
+void Form::userMouseMove(int button, double x, double y, int shift)
+{
+    if (onMouseMove && loaded_)
+        dispatch([&] { onMouseMove(button, shift, x, y); });
 }
 
 void Form::showEvent(QShowEvent* event)

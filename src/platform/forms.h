@@ -79,6 +79,8 @@ public:
     std::function<void(int& keyCode, int shift)> onKeyUp;
     std::function<void(int button, int shift, double x, double y)> onMouseDown;
     std::function<void(int button, int shift, double x, double y)> onMouseUp;
+    // The pointer moving over the screen's own background (not over its widgets).
+    std::function<void(int button, int shift, double x, double y)> onMouseMove;
     std::function<void()> onClick;
     // A close request from the desktop (window manager close button, Alt+F4, a taskbar's
     // "Close"): each screen does what its own close control does.  Unset, the screen unloads.
@@ -91,6 +93,9 @@ public:
     // then the focused control.  keyDown for an auto-repeating key comes again without keyUp.
     void deliverKeyDown(int keyCode, int shift, Control* target = nullptr);
     void deliverKeyUp(int keyCode, int shift, Control* target = nullptr);
+    // The pointer moving over the screen's background as the platform delivers it (also used
+    // by tests); x and y in twips.
+    void userMouseMove(int button = 0, double x = 0, double y = 0, int shift = 0);
     // Whether the screen has the keyboard (it is the active window).
     bool hasKeyboard() const { return isActiveWindow(); }
 
@@ -105,6 +110,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

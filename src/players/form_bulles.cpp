@@ -2,6 +2,8 @@
 
 #include "games/staff_keyboard/form_pp.h"
 #include "games/staff_keyboard/module_pp.h"
+#include "games/staff_name/form_pn.h"
+#include "games/staff_name/module_pn.h"
 #include "media/form_traduction.h"
 #include "platform/resources.h"
 #include "players/dialog_look.h"
@@ -96,7 +98,10 @@ void Form_bulles::Label_fermer_Click()
             games::staff_keyboard::choisir_apparence_note_pp();
         }
     }
-    // "pn": the staff-to-name screen is to take its choice here in the same way.
+    if (Label_form.caption() == QLatin1String("pn")) {
+        if (platform::loaded<games::staff_name::Form_pn>())
+            games::staff_name::choisir_apparence_note_pn();
+    }
     Hide();
 }
 

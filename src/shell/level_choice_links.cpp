@@ -2,6 +2,7 @@
 
 #include "games/name_keyboard/form_nn.h"
 #include "games/staff_keyboard/form_pp.h"
+#include "games/staff_name/form_pn.h"
 #include "level_choice/form_choix_nn.h"
 #include "level_choice/form_choix_nn2.h"
 #include "level_choice/form_choix_pn.h"
@@ -37,11 +38,10 @@ void leaveGame()
 
 void unloadLevelChoiceAndGames()
 {
-    // The game screens first, one line each: Form_pn joins here as
-    //     leaveGame<games::staff_name::Form_pn>();
+    // The game screens first, then the level-choice screens.
     leaveGame<games::staff_keyboard::Form_pp>();
+    leaveGame<games::staff_name::Form_pn>();
     leaveGame<games::name_keyboard::Form_nn>();
-    // Then the level-choice screens.
     platform::unload<level_choice::Form_choix_pp>();
     platform::unload<level_choice::Form_choix_pp2>();
     platform::unload<level_choice::Form_choix_pp3>();

@@ -5,7 +5,7 @@
 #include "platform/vb.h"
 
 #include <QFile>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 
 namespace shell {
 
@@ -42,16 +42,13 @@ void makeTextButton(platform::Label& label)
     label.onMouseUp = [&label](int, int, double, double) { label.setAppearance(0); };
 }
 
-void fitOnOneLine(platform::Label& label, const QString& family, double points, bool bold)
+void ajuster_a_la_largeur(platform::Label& label)
 {
-    constexpr double kSmallest = 8;
-    // Room for the caption inside a border or the raised look of a pressed button.
-    const int room = platform::twipsToPixels(label.width()) - 4;
-    label.setFont(family, points, bold);
-    while (points > kSmallest &&
-           QFontMetrics(label.widget()->font()).horizontalAdvance(label.caption()) > room) {
-        points -= 0.5;
-        label.setFont(family, points, bold);
+    const double inner = label.widget()->width() - 6;
+    double points = label.fontSize();
+    while (points > 8 && QFontMetricsF(label.widget()->font()).horizontalAdvance(label.caption()) > inner) {
+        points -= 0.75;
+        label.setFont(QStringLiteral("Times New Roman"), points, label.fontBold());
     }
 }
 

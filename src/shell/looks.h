@@ -1,8 +1,6 @@
 #pragma once
 // The looks that several screens share: text buttons and the pointing-hand pointer.
 
-#include <QString>
-
 namespace platform {
 class Control;
 class Label;
@@ -18,10 +16,9 @@ void useHandPointer(platform::Control& control);
 // flat, with the pressed look while the mouse button is down and the hand pointer.
 void makeTextButton(platform::Label& label);
 
-// Gives a label its design font, then, when its caption would wrap (a long text in another
-// language), makes the font smaller, half a point at a time down to 8 points, until the
-// caption holds on one line inside the label's border.
-void fitOnOneLine(platform::Label& label, const QString& family, double points, bool bold);
+// A caption longer than its label in some language ("Appearance of the note", "Nombre del
+// segundo jugador") takes a smaller Times New Roman, down to 8 points, rather than being cut.
+void ajuster_a_la_largeur(platform::Label& label);
 
 // A picture used as a button: raised while the mouse button is down, with the hand pointer.
 void makePictureButton(platform::Image& image);

@@ -97,16 +97,7 @@ protected:
     // The round's state in one line.
     static QString state()
     {
-        Form_nn& f = nn();
-        return QStringLiteral("debut=%1%2 temps=%3 score=%4 barS=%5 barT=%6 T1=%7 T2=%8 T4=%9 pause=%10 nom=%11%12")
-            .arg(f.Label_debut.caption(), f.Label_debut.visible() ? QString() : QStringLiteral("(hidden)"),
-                 f.Label_temps.caption(), f.Label_score.caption(), str(f.Label_barre_score.width()),
-                 str(f.Label_barre_temps.width()))
-            .arg(int(f.Timer1.enabled()))
-            .arg(int(f.Timer2.enabled()))
-            .arg(int(f.Timer4.enabled()))
-            .arg(f.Label_timer2.caption(), f.Label_nom_note.caption(),
-                 f.Label_nom_note.visible() ? QString() : QStringLiteral("(hidden)"));
+        return pp_test::roundState(nn().manche(), "nom", nn().Label_nom_note.caption(), nn().Label_nom_note.visible());
     }
 
     ScriptedRandom random;

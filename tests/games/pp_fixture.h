@@ -1,10 +1,12 @@
 #pragma once
-// Shared by the tests of the staff-to-keyboard game screen: a temporary folder as the current
-// directory (player database, language file), the test clock, recording sound engines, a log
-// of the note player's and the effect player's buttons, and a scripted random source.
+// Shared by the tests of the staff game screens: a temporary folder as the current directory
+// (player database, language file), the test clock, recording sound engines, a log of the note
+// player's and the effect player's buttons, and a scripted random source.
 
 #include "games/common/piano_keys.h"
+#include "games/common/round.h"
 #include "games/staff_keyboard/form_pp.h"
+#include "games/staff_name/form_pn.h"
 #include "media/form_bruitage.h"
 #include "media/form_instrument.h"
 #include "platform/audio/effect_player.h"
@@ -55,7 +57,8 @@ public:
 };
 
 // Every press of a note player button and of the effect player's two actions, in order:
-// "C5_MD", "C5_MU", "pp 20" (the note to find, with Label_note), "faux", "stop".
+// "C5_MD", "C5_MU", "pp 20" / "pn 20" (the note to find, with its game's Label_note), "faux",
+// "stop".
 class SoundLog {
 public:
     void attach()
@@ -70,6 +73,12 @@ public:
             entries << QStringLiteral("pp ") + platform::form<Form_pp>().Label_note.caption();
             if (previous)
                 previous();
+        };
+        auto previousPn = instrument.Command_pn.onClick;
+        instrument.Command_pn.onClick = [this, previousPn] {
+            entries << QStringLiteral("pn ") + platform::form<games::staff_name::Form_pn>().Label_note.caption();
+            if (previousPn)
+                previousPn();
         };
         auto& effects = platform::form<media::Form_bruitage>();
         wrap(effects.Command_faux, QStringLiteral("faux"));
@@ -121,7 +130,23 @@ inline std::function<void()> wait(int ms)
     return [ms] { testing_support::advance(ms); };
 }
 
-class PpScreen : public ::testing::Test {
+// The round's state in one line, for the screens without a pause after a wrong answer: the
+// countdown, seconds, score, bars, timers, pause, and the question on the screen (its text, and
+// "(hidden)" while it is not shown).
+inline QString roundState(const games::common::RoundWidgets& w, const char* question, const QString& text, bool shown)
+{
+    return QStringLiteral("debut=%1%2 temps=%3 score=%4 barS=%5 barT=%6 T1=%7 T2=%8 T4=%9 pause=%10 %11=%12%13")
+        .arg(w.Label_debut.caption(), w.Label_debut.visible() ? QString() : QStringLiteral("(hidden)"),
+             w.Label_temps.caption(), w.Label_score.caption(), str(w.Label_barre_score.width()),
+             str(w.Label_barre_temps.width()))
+        .arg(int(w.Timer1.enabled()))
+        .arg(int(w.Timer2.enabled()))
+        .arg(int(w.Timer4.enabled()))
+        .arg(w.Label_timer2.caption(), QString::fromLatin1(question), text, shown ? QString() : QStringLiteral("(hidden)"));
+}
+
+// What every staff game screen's tests start from; the game screen is not loaded yet.
+class GameScreenTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -136,10 +161,6 @@ protected:
         effectLog_ = platform::RecordingEffectPlayer::installFactory();
         random.install();
         sounds.attach();
-        pp().Label_niveau.setCaption(QStringLiteral("1"));
-        pp().Label_choix_jeu.setCaption(QStringLiteral("1"));
-        setDuration(QStringLiteral("60"));
-        chooseStyle(6);
     }
 
     void TearDown() override
@@ -150,8 +171,6 @@ protected:
         platform::setEffectPlayerFactory(nullptr);
         QDir::setCurrent(oldDir_);
     }
-
-    static Form_pp& pp() { return platform::form<Form_pp>(); }
 
     // A new player's row, saved: the record's stores then reach the file.
     static void newPlayerRow()
@@ -179,6 +198,38 @@ protected:
         for (size_t i = 0; i < images.size(); ++i)
             images[i]->setBorderStyle(static_cast<int>(i) + 1 == style ? 1 : 0);
     }
+
+    // Sound effects that fail to play (each failure shows its message box), with one switch on.
+    static void failingEffects()
+    {
+        platform::unload<media::Form_bruitage>();
+        platform::RecordingEffectPlayer::installFactory(QStringLiteral("no sound output"));
+        platform::form<media::Form_bruitage>().Check1.setValue(1);
+    }
+
+    testing_support::ScreenTest screens;
+    ScriptedRandom random;
+    SoundLog sounds;
+
+private:
+    QTemporaryDir dir_;
+    QString oldDir_;
+    std::shared_ptr<platform::RecordingNoteSynth::Log> synthLog_;
+    std::shared_ptr<platform::RecordingEffectPlayer::Log> effectLog_;
+};
+
+class PpScreen : public GameScreenTest {
+protected:
+    void SetUp() override
+    {
+        GameScreenTest::SetUp();
+        pp().Label_niveau.setCaption(QStringLiteral("1"));
+        pp().Label_choix_jeu.setCaption(QStringLiteral("1"));
+        setDuration(QStringLiteral("60"));
+        chooseStyle(6);
+    }
+
+    static Form_pp& pp() { return platform::form<Form_pp>(); }
 
     // "Jouer/Rejouer", then the three seconds of the countdown: the first note is shown.
     void startGame()
@@ -211,16 +262,6 @@ protected:
             .arg(f.Label_timer2.caption(), f.Label_note.caption(),
                  f.Picture_note.visible() ? QString() : QStringLiteral("(hidden)"));
     }
-
-    testing_support::ScreenTest screens;
-    ScriptedRandom random;
-    SoundLog sounds;
-
-private:
-    QTemporaryDir dir_;
-    QString oldDir_;
-    std::shared_ptr<platform::RecordingNoteSynth::Log> synthLog_;
-    std::shared_ptr<platform::RecordingEffectPlayer::Log> effectLog_;
 };
 
 } // namespace pp_test

@@ -11,9 +11,7 @@ class PpEffectBox : public PpScreen {};
 
 TEST_F(PpEffectBox, ALevelLostWhileTheBoxIsOpenStaysLostAtZero)
 {
-    platform::unload<media::Form_bruitage>();
-    platform::RecordingEffectPlayer::installFactory(QStringLiteral("no sound output"));
-    platform::form<media::Form_bruitage>().Check1.setValue(1);
+    failingEffects();
     startGame();
     int boxes = 0;
     platform::setMsgBoxHook([&](const QString&, int, const QString&) {

@@ -7,6 +7,8 @@
 #include "platform/vb.h"
 #include "support/test_support.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QTimer>
 
 using namespace platform;
@@ -187,6 +189,35 @@ TEST_F(FormsTest, MouseReleaseGoesToTheWidgetThatTookThePress)
     second.userMouseUp(2);  // never pressed: takes nothing
     f.Label1.userMouseUp(2, 99999, 99999);
     EXPECT_EQ(events, (QStringList{"down1 2", "up1 2"}));
+}
+
+// Moves of the pointer with no button down, as the desktop delivers them: a widget hears the
+// moves over itself (with its position in twips), the screen those over its own background; a
+// widget without a handler keeps them from the screen, a disabled one passes them on.
+TEST_F(FormsTest, PointerMovesReachTheWidgetUnderThePointerOrTheScreen)
+{
+    auto& f = form<Form_a>();
+    f.Show();
+    Label quiet(&f, "quiet");
+    Label off(&f, "off");
+    f.Label1.place(0, 0, 1500, 300);
+    quiet.place(0, 600, 1500, 300);
+    off.place(0, 1200, 1500, 300);
+    off.setEnabled(false);
+    QStringList events;
+    f.Label1.onMouseMove = [&](int b, int, double x, double y) { events << QString("label %1 %2,%3").arg(b).arg(x).arg(y); };
+    f.onMouseMove = [&](int b, int, double, double) { events << QString("screen %1").arg(b); };
+    auto move = [](QWidget* w, QPointF at) {
+        QMouseEvent e(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &e);
+    };
+    move(&f.Label1, QPointF(4, 2));
+    move(&quiet, QPointF(4, 2));
+    move(&off, QPointF(4, 2));
+    move(&f, QPointF(200, 200));
+    EXPECT_EQ(events, (QStringList{"label 0 60,30", "screen 0", "screen 0"}));
+    EXPECT_TRUE(f.hasMouseTracking());
+    EXPECT_TRUE(f.Label1.hasMouseTracking());
 }
 
 TEST_F(FormsTest, GeometryIsInTwipsAndRoundedOnlyWhenDrawn)

@@ -5,6 +5,7 @@
 
 #include "platform/audio/effect_player.h"
 #include "platform/audio/note_synth.h"
+#include "platform/midi/fake_midi_input.h"
 #include "platform/store/player_store.h"
 #include "platform/vb.h"
 #include "players/form_joueurs.h"
@@ -95,15 +96,48 @@ protected:
         ASSERT_TRUE(form<shell::Form_piano>().isVisible());
     }
 
+    // The synthesizer's calls since the last look.
+    QList<platform::NoteSynthCall> newSynthCalls()
+    {
+        QList<platform::NoteSynthCall> calls = synthLog_->mid(synthSeen_);
+        synthSeen_ = synthLog_->size();
+        return calls;
+    }
+
+    // The note-ons among the calls, as "<MIDI note> <duration in ms>".
+    static QStringList noteOns(const QList<platform::NoteSynthCall>& calls)
+    {
+        QStringList out;
+        for (const platform::NoteSynthCall& c : calls)
+            if (c.kind == platform::NoteSynthCall::Kind::NoteOn)
+                out << QStringLiteral("%1 %2").arg(c.key).arg(c.durationMs);
+        return out;
+    }
+
     std::string messages() const { return screens.messages.join(QStringLiteral("; ")).toStdString(); }
 
     testing_support::ScreenTest screens;
+    // The game is played on a MIDI instrument instead of the mouse.
+    bool midi_ = false;
+
+    // Key k (1 to 40) struck on the instrument open on `device` and released, as a note-off
+    // or as a note-on with velocity 0; the game screen has taken both messages in.
+    void strike(int device, int key, bool releaseByNoteOff)
+    {
+        const auto note = static_cast<quint8>(40 + key);
+        screens.midi->send(device, {platform::packMidiMessage(0x90, note, 90),
+                                    releaseByNoteOff ? platform::packMidiMessage(0x80, note, 40)
+                                                     : platform::packMidiMessage(0x90, note, 0)});
+        screens.midi->waitDelivered();
+        testing_support::processEvents();
+    }
     std::shared_ptr<platform::RecordingNoteSynth::Log> synthLog_;
     std::shared_ptr<platform::RecordingEffectPlayer::Log> effectLog_;
 
 private:
     QTemporaryDir dir_;
     QString oldDir_;
+    qsizetype synthSeen_ = 0;
 };
 
 } // namespace road_test

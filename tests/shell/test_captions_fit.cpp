@@ -1,11 +1,13 @@
 // Every text a player sees is whole: in each of the three languages, every shown label of the
 // menu, the player screens, the settings dialogs, the level-choice screens and the game screens
-// (one and two players) holds its caption, wrapped as it is painted, without a cut line.
+// (one player, two players, the MIDI prompt) holds its caption, wrapped as it is painted,
+// without a cut line.
 
 #include "road_fixture.h"
 
 #include "games/name_keyboard/form_nn.h"
 #include "games/staff_keyboard/form_pp.h"
+#include "games/staff_name/form_pn.h"
 #include "level_choice/games.h"
 #include "level_choice/players_level_choice.h"
 #include "media/form_bruitage.h"
@@ -89,18 +91,30 @@ TEST_P(CaptionsFit, EveryShownTextIsWhole)
         choice.Show();
         const std::string code = choice.game().code.toStdString();
         expectWhole(choice, code.c_str());
-        auto* players = dynamic_cast<level_choice::PlayersLevelChoice*>(&choice);
-        if (!players)
-            continue;  // the staff-to-name game has no players part and no game screen yet
-        choice.Label_jouer.userClick();
         // A launch gives a fresh game screen.
         const auto gameScreen = [game]() -> platform::Form* {
-            if (game == level_choice::Game::nn || game == level_choice::Game::nn2)
-                return platform::loaded<games::name_keyboard::Form_nn>();
-            return platform::loaded<games::staff_keyboard::Form_pp>();
+            switch (game) {
+            case level_choice::Game::nn:
+            case level_choice::Game::nn2: return platform::loaded<games::name_keyboard::Form_nn>();
+            case level_choice::Game::pn: return platform::loaded<games::staff_name::Form_pn>();
+            default: return platform::loaded<games::staff_keyboard::Form_pp>();
+            }
         };
+        choice.Label_jouer.userClick();
         ASSERT_NE(gameScreen(), nullptr) << code;
         expectWhole(*gameScreen(), (code + " one player").c_str());
+        auto* players = dynamic_cast<level_choice::PlayersLevelChoice*>(&choice);
+        if (!players) {
+            platform::unload(*gameScreen());
+            platform::unload(choice);
+            continue;  // the staff-to-name game has one player and the mouse only
+        }
+        // The prompt for the MIDI device, over the button row.
+        players->Option5.userClick();
+        choice.Label_jouer.userClick();
+        ASSERT_NE(gameScreen(), nullptr) << code;
+        expectWhole(*gameScreen(), (code + " MIDI").c_str());
+        players->Option3.userClick();
 
         players->Option2.userClick();
         players->Text_nom1.setText(QStringLiteral("Zoé"));

@@ -1,7 +1,7 @@
 // The name-to-keyboard game "nn" played from the program's start through the real screens: a
-// new player logs in, opens "nn" from the main menu, plays level 1 with the mouse until the
-// score reaches 200, finds "4" in the player database on disk and levels 2 to 4 unlocked, and
-// walks on to levels 2, 3 and 4 with "Suivant".
+// new player logs in, opens "nn" from the main menu, plays level 1 with the mouse (or on a MIDI
+// instrument) until the score reaches 200, finds "4" in the player database on disk and levels
+// 2 to 4 unlocked, and walks on to levels 2, 3 and 4 with "Suivant".
 #include <gtest/gtest.h>
 
 #include "games/common/round.h"
@@ -44,23 +44,36 @@ protected:
 
     static QString progressOnDisk() { return storedOnDisk(kPlayer, "nn"); }
 
-    // The key of the asked name nearest middle C, clicked with the mouse.
-    static void answerRight()
+    // The key of the asked name nearest middle C, clicked with the mouse or played on the
+    // instrument (note-on, then note-on with velocity 0).
+    void answerRight()
     {
         for (int distance = 0; distance < 40; ++distance)
             for (int key : {20 + distance, 20 - distance})
                 if (key >= 1 && key <= 40 && games::name_keyboard::touche_juste(key, nn().Label_note.caption())) {
-                    nn().touche(key).userMouseDown();
-                    nn().touche(key).userMouseUp();
+                    play(key);
                     return;
                 }
         FAIL() << "no key answers " << nn().Label_note.caption().toStdString();
     }
 
+    void play(int key)
+    {
+        if (midi_) {
+            strike(0, key, false);
+            return;
+        }
+        nn().touche(key).userMouseDown();
+        nn().touche(key).userMouseUp();
+    }
 };
 
-TEST_F(NnRoad, LevelOnePassedUnlocksEveryLevelAndSuivantWalksThem)
+class NnRoadBy : public NnRoad, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(NnRoadBy, LevelOnePassedUnlocksEveryLevelAndSuivantWalksThem)
 {
+    midi_ = GetParam();
+    screens.midi->setDevices({QStringLiteral("Clavier USB MIDI 1")});
     ASSERT_NO_FATAL_FAILURE(toTheMenu(kPlayer));
 
     // "nn", level 1, "Suivant".
@@ -69,9 +82,20 @@ TEST_F(NnRoad, LevelOnePassedUnlocksEveryLevelAndSuivantWalksThem)
     auto& choice = form<level_choice::Form_choix_nn>();
     ASSERT_TRUE(choice.isVisible());
     ASSERT_FALSE(choice.Label_niveau2.enabled());
+    if (midi_)
+        choice.Option5.userClick();
     choice.Label_jouer.userClick();
     ASSERT_NE(loaded<Form_nn>(), nullptr) << messages();
     ASSERT_TRUE(nn().isVisible());
+    if (midi_) {
+        // The MIDI prompt: the instrument's port, then "Ok".
+        ASSERT_TRUE(nn().List1.visible());
+        ASSERT_EQ(nn().List1.listCount(), 1);
+        nn().List1.setListIndex(0);
+        nn().Command_start.userClick();
+        ASSERT_FALSE(nn().Label_port.visible());
+        ASSERT_EQ(screens.midi->openDevices(), QList<int>{0}) << messages();
+    }
     EXPECT_EQ(nn().Label_niveau.caption(), "1");
     EXPECT_EQ(nn().picture().cacheKey(), level_choice::loadResourcePicture("fond", "vert_clair").cacheKey());
     EXPECT_EQ(nn().touche(8).picture().cacheKey(), form<media::Form_image>().Image_orange.picture().cacheKey());
@@ -118,12 +142,17 @@ TEST_F(NnRoad, LevelOnePassedUnlocksEveryLevelAndSuivantWalksThem)
     EXPECT_EQ(nn().Label_aide.caption(), form<media::Form_traduction>().Label_aide_fin_1joueur.caption());
     EXPECT_EQ(progressOnDisk(), "4");
 
-    // "Retour" leaves the level-choice screen in view.
+    // "Retour" leaves the level-choice screen in view, and closes the instrument's device.
     nn().Label_retour.userClick();
     testing_support::processEvents();
     EXPECT_EQ(loaded<Form_nn>(), nullptr);
     EXPECT_TRUE(choice.isVisible());
     EXPECT_TRUE(screens.messages.isEmpty()) << messages();
+    EXPECT_EQ(screens.midi->openDevices(), QList<int>());
+    EXPECT_EQ(screens.midi->closes(), midi_ ? 1 : 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Input, NnRoadBy, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Midi" : "Mouse"; });
 
 } // namespace

@@ -1,7 +1,7 @@
 // The staff-to-keyboard game "pp" played from the program's start, in one process, through the
 // real screens: a new player logs in, opens the game from the main menu, plays level 1 with the
-// mouse until the score reaches 200, and finds the progress in the player database on disk and
-// level 2 unlocked on the level-choice screen.
+// mouse (or on a MIDI instrument) until the score reaches 200, and finds the progress in the
+// player database on disk and level 2 unlocked on the level-choice screen.
 #include <gtest/gtest.h>
 
 #include "games/common/piano_keys.h"
@@ -61,12 +61,30 @@ protected:
         ASSERT_FALSE(choice.Label_niveau2.enabled());
         choice.Label_niveau1.userClick();
         ASSERT_EQ(choice.selectedLevel(), 1);
+        if (midi_)
+            choice.Option5.userClick();
         ASSERT_EQ(choice.Label_jouer.caption(), "Suivant");
         choice.Label_jouer.userClick();
         ASSERT_NE(loaded<Form_pp>(), nullptr) << messages();
         ASSERT_TRUE(pp().isVisible());
         ASSERT_EQ(pp().Label_niveau.caption(), "1");
         ASSERT_EQ(pp().Label_choix_jeu.caption(), "1");
+        if (midi_) {
+            ASSERT_NO_FATAL_FAILURE(chooseTheInstrument());
+        }
+    }
+
+    // The MIDI prompt over the game screen: the second device of the list, then "Ok".
+    void chooseTheInstrument()
+    {
+        ASSERT_TRUE(pp().Label_port.visible());
+        ASSERT_TRUE(pp().List1.visible());
+        ASSERT_EQ(pp().List1.listCount(), 2);
+        ASSERT_EQ(pp().List1.list(1), "Clavier USB");
+        pp().List1.setListIndex(1);
+        pp().Command_start.userClick();
+        ASSERT_FALSE(pp().Label_port.visible());
+        ASSERT_EQ(screens.midi->openDevices(), QList<int>{1}) << messages();
     }
 
     // "Jouer/Rejouer", then the 3-2-1 countdown on the test clock: the first note is shown.
@@ -87,9 +105,14 @@ protected:
         ASSERT_EQ(pp().Label_temps.caption(), "60") << "a new player plays one-minute games";
     }
 
-    // A click on a key of the game screen, pressed and released with the mouse.
-    static void clickKey(int key)
+    // A key of the game screen played: pressed and released with the mouse, or as a note-on
+    // and a note-off from the instrument.
+    void clickKey(int key)
     {
+        if (midi_) {
+            strike(1, key, true);
+            return;
+        }
         pp().touche(key).userMouseDown();
         pp().touche(key).userMouseUp();
     }
@@ -107,13 +130,6 @@ protected:
         ASSERT_TRUE(pp().Picture_note.visible());
     }
 
-    // The synthesizer's calls since the last look.
-    QList<NoteSynthCall> newSynthCalls()
-    {
-        QList<NoteSynthCall> calls = synthLog_->mid(synthSeen_);
-        synthSeen_ = synthLog_->size();
-        return calls;
-    }
     QStringList newEffectCalls()
     {
         QStringList calls = platform::describe(effectLog_->mid(effectSeen_));
@@ -127,15 +143,6 @@ protected:
         return static_cast<int>(calls.filter(QRegularExpression(QStringLiteral("^play "))).size());
     }
 
-    // The note-ons among the calls, as "<MIDI note> <duration in ms>".
-    static QStringList noteOns(const QList<NoteSynthCall>& calls)
-    {
-        QStringList out;
-        for (const NoteSynthCall& c : calls)
-            if (c.kind == NoteSynthCall::Kind::NoteOn)
-                out << QStringLiteral("%1 %2").arg(c.key).arg(c.durationMs);
-        return out;
-    }
     static bool hasNoteOff(const QList<NoteSynthCall>& calls, int midi)
     {
         for (const NoteSynthCall& c : calls)
@@ -156,12 +163,15 @@ protected:
     static QString progressOnDisk() { return storedOnDisk(kPlayer, "pp"); }
 
 private:
-    qsizetype synthSeen_ = 0;
     qsizetype effectSeen_ = 0;
 };
 
-TEST_F(PpRoad, LevelOnePassedWithTheMouseIsStoredAndUnlocksLevelTwo)
+class PpRoadBy : public PpRoad, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(PpRoadBy, LevelOnePassedIsStoredAndUnlocksLevelTwo)
 {
+    midi_ = GetParam();
+    screens.midi->setDevices({QStringLiteral("Midi Through Port-0"), QStringLiteral("Clavier USB")});
     ASSERT_NO_FATAL_FAILURE(playToTheGameScreen());
     EXPECT_EQ(progressOnDisk(), "1");
     newSynthCalls();
@@ -221,7 +231,15 @@ TEST_F(PpRoad, LevelOnePassedWithTheMouseIsStoredAndUnlocksLevelTwo)
     EXPECT_EQ(pp().Label_score.caption(), "200");
     EXPECT_EQ(noteOns(newSynthCalls()), QStringList());
     EXPECT_TRUE(screens.messages.isEmpty()) << messages();
+
+    // "Retour" closes the instrument's device with the game screen.
+    pp().Label_retour.userClick();
+    EXPECT_EQ(screens.midi->openDevices(), QList<int>());
+    EXPECT_EQ(screens.midi->closes(), midi_ ? 1 : 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Input, PpRoadBy, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Midi" : "Mouse"; });
 
 // A wrong key in the middle of the game: it sounds its note, costs 10 points, plays a sound
 // effect and arms no pause; the note to find stays and its key is still right.

@@ -4,6 +4,7 @@
 #include "sound_fixture.h"
 
 #include "games/staff_keyboard/form_pp.h"
+#include "games/staff_name/form_pn.h"
 #include "media/form_instrument.h"
 #include "platform/store/player_store.h"
 #include "players/form_joueurs.h"
@@ -27,11 +28,6 @@ protected:
     {
         SoundTest::SetUp();
         log = platform::RecordingNoteSynth::installFactory();
-    }
-    void TearDown() override
-    {
-        media::setNoteATrouverPnSource(nullptr);
-        SoundTest::TearDown();
     }
 
     // The note player, loaded, with what its load sent already taken.
@@ -156,41 +152,35 @@ QStringList expectedNoteToFind(const NoteToFind& c)
     return calls;
 }
 
-TEST_F(NotePlayer, CommandPpSoundsTheStaffKeyboardGamesNoteToFind)
+// Each staff game's button sounds the note in its own game screen's Label_note.
+TEST_F(NotePlayer, CommandPpAndCommandPnSoundTheirGamesNoteToFind)
 {
     auto& pp = platform::form<games::staff_keyboard::Form_pp>();
+    auto& pn = platform::form<games::staff_name::Form_pn>();
     Form_instrument& f = player();
-    for (const NoteToFind& c : kNotesToFind) {
-        SCOPED_TRACE(c.caption);
-        pp.Label_note.setCaption(QString::fromLatin1(c.caption));
-        take();
-        f.Command_pp.click();
-        EXPECT_EQ(take(), expectedNoteToFind(c));
+    struct Game { CommandButton& button; platform::Label& note; platform::Label& other; };
+    for (const Game& g : {Game{f.Command_pp, pp.Label_note, pn.Label_note}, Game{f.Command_pn, pn.Label_note, pp.Label_note}}) {
+        for (const NoteToFind& c : kNotesToFind) {
+            SCOPED_TRACE(g.button.name().toStdString() + " " + c.caption);
+            g.note.setCaption(QString::fromLatin1(c.caption));
+            g.other.setCaption(QStringLiteral("30"));
+            take();
+            g.button.click();
+            EXPECT_EQ(take(), expectedNoteToFind(c));
+        }
     }
 }
 
-TEST_F(NotePlayer, CommandPnSoundsTheStaffNameGamesNoteToFind)
-{
-    Form_instrument& f = player();
-    for (const NoteToFind& c : kNotesToFind) {
-        SCOPED_TRACE(c.caption);
-        media::setNoteATrouverPnSource([&c] { return QString::fromLatin1(c.caption); });
-        f.Command_pn.click();
-        EXPECT_EQ(take(), expectedNoteToFind(c));
-    }
-    // Until the staff-to-name game is there, its note to find reads as none.
-    media::setNoteATrouverPnSource(nullptr);
-    EXPECT_EQ(media::noteATrouverPn(), QString());
-    f.Command_pn.click();
-    EXPECT_EQ(take(), QStringList{kPatch});
-}
-
-TEST_F(NotePlayer, CommandPpWithoutTheGameScreenSendsThePatchAndLoadsNothing)
+// A note action never loads a screen: without its game screen the button sends the patch alone.
+TEST_F(NotePlayer, CommandPpAndCommandPnWithoutTheirGameScreenSendThePatchAndLoadNothing)
 {
     Form_instrument& f = player();
     f.Command_pp.click();
     EXPECT_EQ(take(), QStringList{kPatch});
+    f.Command_pn.click();
+    EXPECT_EQ(take(), QStringList{kPatch});
     EXPECT_EQ(platform::loaded<games::staff_keyboard::Form_pp>(), nullptr);
+    EXPECT_EQ(platform::loaded<games::staff_name::Form_pn>(), nullptr);
 }
 
 TEST_F(NotePlayer, MusicTimeLastsAtAQuarterNoteOf768UnitsAt120Beats)

@@ -1,6 +1,7 @@
 #include "support/test_support.h"
 
 #include "platform/forms.h"
+#include "platform/midi/fake_midi_input.h"
 #include "platform/timer.h"
 #include "platform/vb.h"
 
@@ -18,6 +19,7 @@ ScreenTest::ScreenTest()
         return 1;
     });
     platform::setProgramEndHook([this] { ++programEnds; });
+    midi = platform::FakeMidiInput::installFactory();
 }
 
 ScreenTest::~ScreenTest()
@@ -27,6 +29,7 @@ ScreenTest::~ScreenTest()
     processEvents();
     platform::setMsgBoxHook(nullptr);
     platform::setProgramEndHook(nullptr);
+    platform::setMidiInputFactory(nullptr);
     platform::setDisplaySizeOverride(std::nullopt);
     platform::setRandomSource(nullptr);
     platform::TestClock::uninstall();

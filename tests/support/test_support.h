@@ -7,15 +7,18 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 namespace platform {
+class FakeMidiSystem;
 class Form;
 }
 
 namespace testing_support {
 
-// Installs the test clock, captures message boxes, fixes the display at 1024 x 768, and on
-// destruction unloads every screen and restores the defaults.
+// Installs the test clock, captures message boxes, fixes the display at 1024 x 768, gives the
+// screens a MIDI system without devices (no test reaches the real sequencer through a screen),
+// and on destruction unloads every screen and restores the defaults.
 class ScreenTest {
 public:
     ScreenTest();
@@ -25,6 +28,8 @@ public:
 
     QStringList messages;   // texts of the message boxes shown
     int programEnds = 0;    // how often the last screen went away
+    // The screens' MIDI devices: none until a test adds some.
+    std::shared_ptr<platform::FakeMidiSystem> midi;
 };
 
 // Runs the handlers posted to the event loop (queued input, deferred deletions).

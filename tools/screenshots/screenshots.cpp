@@ -4,10 +4,14 @@
 #include "platform/timer.h"
 #include "platform/vb.h"
 #include "screenshots/nn_shot.h"
+#include "screenshots/pn_shot.h"
 #include "screenshots/pp_shot.h"
 #include "screenshots/dialog_shots.h"
+#include "games/staff_keyboard/form_pp.h"
+#include "level_choice/form_choix_pp.h"
 #include "platform/audio/effect_player.h"
 #include "platform/audio/note_synth.h"
+#include "platform/midi/fake_midi_input.h"
 #include "players/form_joueurs.h"
 #include "screenshots/player_shots.h"
 #include "shell/form_piano.h"
@@ -52,6 +56,9 @@ int writeAll(const QString& outDir)
     // Pictures only: no sound output is needed.
     platform::RecordingNoteSynth::installFactory();
     platform::setEffectPlayerFactory([] { return std::make_unique<platform::RecordingEffectPlayer>(); });
+    // MIDI devices of a typical machine with a keyboard plugged in; the sequencer is not asked.
+    platform::FakeMidiInput::installFactory({QStringLiteral("Midi Through Port-0"),
+                                            QStringLiteral("Clavier USB MIDI 1"), QString()});
     platform::setProgramEndHook([] {});
     platform::setMsgBoxHook([](const QString& text, int, const QString&) {
         QTextStream(stderr) << "message: " << text << '\n';
@@ -95,10 +102,23 @@ int writeAll(const QString& outDir)
         {"Form_choix_nn2.png", [] { return std::ref(shots::prepareLevelChoiceScreenshot(6)); }},
         {"Form_bruitage.png", [] { return std::ref<platform::Form>(shots::prepareBruitageScreenshot()); }},
         {"Form_pp_mid_round.png", [] { return std::ref(shots::preparePpScreenshot()); }},
+        {"Form_pn_mid_round.png", [] { return std::ref(shots::preparePnScreenshot(QStringLiteral("francais"))); }},
+        {"Form_pn_mid_round_en.png", [] { return std::ref(shots::preparePnScreenshot(QStringLiteral("anglais"))); }},
+        {"Form_pn_mid_round_es.png", [] { return std::ref(shots::preparePnScreenshot(QStringLiteral("espagnol"))); }},
         {"Form_nn_nn_one_player.png", [menu]() -> platform::Form& { menu(); return shots::prepareNnScreenshot("nn", false); }},
         {"Form_nn_nn_two_players.png", [menu]() -> platform::Form& { menu(); return shots::prepareNnScreenshot("nn", true); }},
         {"Form_nn_nn2_one_player.png", [menu]() -> platform::Form& { menu(); return shots::prepareNnScreenshot("nn2", false); }},
         {"Form_nn_nn2_two_players.png", [menu]() -> platform::Form& { menu(); return shots::prepareNnScreenshot("nn2", true); }},
+        {"Form_pp_midi_port.png", []() -> platform::Form& {
+             // "pp" launched with the MIDI instrument chosen: the prompt, the ports and "Ok".
+             auto& choice = static_cast<level_choice::Form_choix_pp&>(shots::prepareLevelChoiceScreenshot(1));
+             choice.Option5.click();
+             choice.Option5.setValue(true);
+             choice.Label_jouer.click();
+             auto& pp = platform::form<games::staff_keyboard::Form_pp>();
+             pp.List1.setListIndex(1);
+             return pp;
+         }},
     };
     QTextStream out(stdout);
     int failures = 0;

@@ -1,5 +1,6 @@
 #include "games/common/note_style.h"
 
+#include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/vb.h"
 #include "players/form_bulles.h"
@@ -55,6 +56,12 @@ StyleChoice styles_coches()
     for (size_t i = 0; i < images.size(); ++i)
         ticked[i] = images[i]->borderStyle() == 1;
     return ticked;
+}
+
+void appliquer_apparence(platform::Label& nb_note)
+{
+    if (const std::optional<QString> style = choisir_apparence(styles_coches()))
+        nb_note.setCaption(*style);
 }
 
 QString type_de_style(const QString& number)

@@ -8,6 +8,10 @@
 #include <array>
 #include <optional>
 
+namespace platform {
+class Label;
+}
+
 namespace games::common {
 
 // The eight styles in the order of their number 1 to 8 (the resource type of their pictures).
@@ -25,6 +29,10 @@ std::optional<QString> choisir_apparence(const StyleChoice& ticked);
 
 // The style read from the dialog: Form_bulles' images with a border.
 StyleChoice styles_coches();
+
+// A game screen's nb_note takes the style of the dialog's choice (choisir_apparence); with
+// nothing chosen it keeps its text.
+void appliquer_apparence(platform::Label& nb_note);
 
 // The resource type of a style number held as text ("1" .. "8"); a style that was never set
 // draws in bulle.

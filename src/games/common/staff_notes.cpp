@@ -1,9 +1,12 @@
 #include "games/common/staff_notes.h"
 
 #include "games/common/note_style.h"
+#include "games/common/round.h"
 #include "media/res_picture.h"
 #include "platform/controls.h"
+#include "platform/forms.h"
 #include "platform/resources.h"
+#include "platform/timer.h"
 #include "platform/vb.h"
 
 #include <algorithm>
@@ -41,16 +44,17 @@ std::vector<NotePicture> table_du_niveau(int level)
     return std::vector<NotePicture>(first, first + 2 * level + 2);
 }
 
-std::optional<DrawnNote> tirer_note_du_tableau(int level)
+std::optional<DrawnNote> tirer_note_parmi(const std::vector<NotePicture>& notes)
 {
-    const std::vector<NotePicture> table = table_du_niveau(level);
-    if (table.empty())
+    if (notes.empty())
         return std::nullopt;
     platform::randomize();
-    const int count = static_cast<int>(table.size());
+    const int count = static_cast<int>(notes.size());
     const int row = std::clamp(static_cast<int>(platform::rnd() * count), 0, count - 1);
-    return DrawnNote{table[static_cast<size_t>(row)], row + 1};
+    return DrawnNote{notes[static_cast<size_t>(row)], row + 1};
 }
+
+std::optional<DrawnNote> tirer_note_du_tableau(int level) { return tirer_note_parmi(table_du_niveau(level)); }
 
 bool afficher_note(platform::PictureBox& Picture_note, platform::PictureBox& Picture_note2, const QString& nb_note,
                    const QString& image)
@@ -75,6 +79,27 @@ bool montrer_visage_triste(platform::PictureBox& Picture_note, bool noteTriste)
     if (noteTriste)
         Picture_note.setVisible(false);
     return noteTriste;
+}
+
+void tirer_note_du_niveau(int level, const std::array<platform::CommandButton*, 4>& generateurs,
+                          const std::function<void(int)>& generateur)
+{
+    if (level >= 1 && level <= static_cast<int>(generateurs.size()))
+        generateurs[static_cast<size_t>(level - 1)]->setValue(true);
+    else if (level > static_cast<int>(generateurs.size()) && level <= kLastLevel)
+        platform::dispatch([&generateur, level] { generateur(level); });
+}
+
+void seconde_pause_note(const RoundWidgets& w, platform::PictureBox& Picture_note, const platform::Label& Label_niveau,
+                        const std::function<void(int)>& tirer)
+{
+    if (!seconde_pause(w.Label_timer2))
+        return;
+    Picture_note.setVisible(true);
+    const double level = platform::val(Label_niveau.caption());
+    if (level == static_cast<int>(level))
+        tirer(static_cast<int>(level));
+    w.Timer2.setEnabled(false);
 }
 
 } // namespace games::common

@@ -5,12 +5,16 @@
 
 #include <QString>
 
+#include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
 namespace platform {
+class CommandButton;
+class Label;
 class PictureBox;
-}
+} // namespace platform
 
 namespace games::common {
 
@@ -32,6 +36,10 @@ struct DrawnNote {
 // bass): 4, 6, 8 and 10 rows; empty for another level.
 std::vector<NotePicture> table_du_niveau(int level);
 
+// Draws one of the notes given, each as likely (random generator reseeded first); nothing
+// when there are none.
+std::optional<DrawnNote> tirer_note_parmi(const std::vector<NotePicture>& notes);
+
 // Draws a row of the table of levels 1 to 4 (random generator reseeded first, every row as
 // likely); nothing for another level.
 std::optional<DrawnNote> tirer_note_du_tableau(int level);
@@ -50,5 +58,17 @@ void portee_vide(platform::PictureBox& Picture_note, platform::PictureBox& Pictu
 // so that the sad face beneath shows (until the next note), and true is returned; the style
 // chosen meanwhile in the appearance dialog does not count.
 bool montrer_visage_triste(platform::PictureBox& Picture_note, bool noteTriste);
+
+// The next note of a level: the level's generator button (Command_niveau1 to 4) for levels 1
+// to 4, the same routine run directly for the levels above, up to the last; nothing for
+// another level.
+void tirer_note_du_niveau(int level, const std::array<platform::CommandButton*, 4>& generateurs,
+                          const std::function<void(int)>& generateur);
+
+struct RoundWidgets;
+// One second of the pause after a right answer (Timer2): once it is over the note picture
+// shows again, the next note of the level (read as a number) is drawn, and the pause stops.
+void seconde_pause_note(const RoundWidgets& w, platform::PictureBox& Picture_note, const platform::Label& Label_niveau,
+                        const std::function<void(int)>& tirer);
 
 } // namespace games::common

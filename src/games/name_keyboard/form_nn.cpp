@@ -204,7 +204,13 @@ void Form_nn::Form_Load()
     centre();
     common::copier_legendes({Label_jouer, Label_retour, Label_suite, Label_level, Label_stop, Label_sc,
                              Label_temps_restant, Label_temps_jeu, Label_bruitages, Label_secondes, &Label_port});
-    // The list of MIDI input devices comes with the MIDI input.
+    entree_midi.lister_peripheriques();
+}
+
+void Form_nn::Form_Unload()
+{
+    // Every way out of the screen passes here: its MIDI device closes with it.
+    entree_midi.fermer();
 }
 
 platform::CommandButton& Form_nn::touche(int key)
@@ -308,7 +314,6 @@ void Form_nn::Label_suite_Click()
 
 void Form_nn::Label_retour_Click()
 {
-    // The MIDI input is closed here once the game screen plays from a MIDI instrument.
     platform::unload(*this);
 }
 

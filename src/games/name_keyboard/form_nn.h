@@ -5,6 +5,7 @@
 // the names and the input mode into it before they show it.
 
 #include "games/common/keyboard_cursors.h"
+#include "games/common/midi_keys.h"
 #include "games/common/piano.h"
 #include "games/common/piano_keys.h"
 #include "games/common/round.h"
@@ -20,6 +21,7 @@ public:
     Form_nn();
 
     void Form_Load() override;
+    void Form_Unload() override;
 
     // The black panel behind the piano, lowest of all.
     platform::Label Label1{this, QStringLiteral("Label1")};
@@ -105,6 +107,11 @@ public:
                                       Label_focus2, Label_reponse_joueur},
                                      [this](int k) { enfoncer_touche(k); },
                                      [this](int k) { relacher_touche(k); }};
+
+    // The MIDI instrument: "Ok" opens the chosen device, Text1 takes its messages.
+    common::EntreeMidi entree_midi{{Label_port, List1, Command_start, Text1, Text2, Text3, Text4, Picture_bleu},
+                                   [this](int k) { enfoncer_touche(k); },
+                                   [this](int k) { relacher_touche(k); }};
 
     // Which metronome picture comes next; flipped every clock second.
     bool metronome_a_droite = false;

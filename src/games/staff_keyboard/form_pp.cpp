@@ -66,7 +66,7 @@ void designHolder(platform::Label& label, double top, const QString& caption)
 
 } // namespace
 
-Form_pp::Form_pp() : Form(QStringLiteral("Form_pp"))
+Form_pp::Form_pp() : StaffGameScreen(QStringLiteral("Form_pp"), QStringLiteral("pp"))
 {
     setClientSize(12000, 9000);
     setCaption(QStringLiteral("Tastevolo"));
@@ -174,36 +174,21 @@ Form_pp::Form_pp() : Form(QStringLiteral("Form_pp"))
     }
 
     // Handlers.
-    Label_jouer.onClick = [this] { Label_jouer_Click(); };
-    Label_stop.onClick = [this] { Label_stop_Click(); };
-    Label_suite.onClick = [this] { Label_suite_Click(); };
-    Label_retour.onClick = [this] { Label_retour_Click(); };
-    onDesktopClose = [this] { Label_retour_Click(); };
-    Label_apparence.onClick = [this] { Label_apparence_Click(); };
-    Label_bruitages.onClick = [this] { Label_bruitages_Click(); };
-    Label_temps_jeu.onClick = [this] { Label_temps_jeu_Click(); };
-    Command_niveau1.onClick = [this] { Command_niveau_Click(1); };
-    Command_niveau2.onClick = [this] { Command_niveau_Click(2); };
-    Command_niveau3.onClick = [this] { Command_niveau_Click(3); };
-    Command_niveau4.onClick = [this] { Command_niveau_Click(4); };
-    Command_reussi.onClick = [this] { Command_reussi_Click(); };
-    Timer1.onTimer = [this] { Timer1_Timer(); };
-    Timer2.onTimer = [this] { Timer2_Timer(); };
     Timer3.onTimer = [this] { Timer3_Timer(); };
-    Timer4.onTimer = [this] { Timer4_Timer(); };
 }
 
 void Form_pp::Form_Load()
 {
     centre();
-    common::copier_legendes({Label_jouer, Label_retour, Label_suite, Label_level, Label_stop, Label_sc,
-                             Label_temps_restant, Label_temps_jeu, Label_bruitages, Label_secondes, &Label_port});
-    Label_apparence.setCaption(platform::form<media::Form_traduction>().apparence_de_la_note.caption());
-    // "Appearance of the note" is wider than the last button of the row.
-    shell::fitOnOneLine(Label_apparence, QStringLiteral("Times New Roman"), 12, true);
-    players::charger_apparence_notes();
-    platform::form<players::Form_bulles>().Label_form.setCaption(QStringLiteral("pp"));
-    // The list of MIDI input devices comes with the MIDI input.
+    charger_textes_et_apparence();
+    Label_port.setCaption(platform::form<media::Form_traduction>().Label_port.caption());
+    entree_midi.lister_peripheriques();
+}
+
+void Form_pp::Form_Unload()
+{
+    // Every way out of the screen passes here: its MIDI device closes with it.
+    entree_midi.fermer();
 }
 
 platform::CommandButton& Form_pp::touche(int key)
@@ -252,16 +237,8 @@ void Form_pp::Timer4_Timer()
 
 void Form_pp::tirer_note_du_niveau(int level)
 {
-    switch (level) {
-    case 1: Command_niveau1.setValue(true); break;
-    case 2: Command_niveau2.setValue(true); break;
-    case 3: Command_niveau3.setValue(true); break;
-    case 4: Command_niveau4.setValue(true); break;
-    default:
-        if (level >= 5 && level <= kLastLevel)
-            platform::dispatch([this, level] { Command_niveau_Click(level); });
-        break;
-    }
+    common::tirer_note_du_niveau(level, {&Command_niveau1, &Command_niveau2, &Command_niveau3, &Command_niveau4},
+                                 [this](int l) { Command_niveau_Click(l); });
 }
 
 void Form_pp::Command_niveau_Click(int level)
@@ -286,13 +263,7 @@ void Form_pp::Timer1_Timer()
 
 void Form_pp::Timer2_Timer()
 {
-    if (!common::seconde_pause(Label_timer2))
-        return;
-    Picture_note.setVisible(true);
-    const double level = val(Label_niveau.caption());
-    if (level == static_cast<int>(level))
-        tirer_note_du_niveau(static_cast<int>(level));
-    Timer2.setEnabled(false);
+    common::seconde_pause_note(manche(), Picture_note, Label_niveau, [this](int level) { tirer_note_du_niveau(level); });
 }
 
 void Form_pp::Timer3_Timer()
@@ -317,23 +288,13 @@ void Form_pp::Label_suite_Click()
 
 void Form_pp::Label_retour_Click()
 {
-    // The MIDI input is closed here once the game screen plays from a MIDI instrument.
     platform::unload(*this);
 }
 
-void Form_pp::Label_apparence_Click()
+void Form_pp::fin_de_partie()
 {
-    platform::form<players::Form_bulles>().Show(1);
-}
-
-void Form_pp::Label_bruitages_Click()
-{
-    common::ouvrir_bruitages();
-}
-
-void Form_pp::Label_temps_jeu_Click()
-{
-    common::ouvrir_duree_du_jeu();
+    StaffGameScreen::fin_de_partie();
+    Timer3.setEnabled(false);
 }
 
 void Form_pp::Command_reussi_Click()

@@ -5,8 +5,10 @@
 // names and the input mode into it before they show it.
 
 #include "games/common/keyboard_cursors.h"
+#include "games/common/midi_keys.h"
 #include "games/common/piano_keys.h"
 #include "games/common/round.h"
+#include "games/common/staff_screen.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/timer.h"
@@ -15,41 +17,13 @@
 
 namespace games::staff_keyboard {
 
-class Form_pp : public platform::Form {
+class Form_pp : public common::StaffGameScreen {
     Q_OBJECT
 public:
     Form_pp();
 
     void Form_Load() override;
-
-    // The row of label buttons.
-    platform::Label Label_jouer{this, QStringLiteral("Label_jouer")};
-    platform::Label Label_stop{this, QStringLiteral("Label_stop")};
-    platform::Label Label_retour{this, QStringLiteral("Label_retour")};
-    platform::Label Label_suite{this, QStringLiteral("Label_suite")};
-    platform::Label Label_temps_jeu{this, QStringLiteral("Label_temps_jeu")};
-    platform::Label Label_bruitages{this, QStringLiteral("Label_bruitages")};
-    platform::Label Label_apparence{this, QStringLiteral("Label_apparence")};
-
-    // The staff: Picture_note2 lies exactly under Picture_note.
-    platform::PictureBox Picture_note2{this, QStringLiteral("Picture_note2")};
-    platform::PictureBox Picture_note{this, QStringLiteral("Picture_note")};
-    platform::Label Label_debut{this, QStringLiteral("Label_debut")};
-    platform::Label Label_aide{this, QStringLiteral("Label_aide")};
-    platform::Image Metronome_stop{this, QStringLiteral("Metronome_stop")};
-
-    // Level, score and time.
-    platform::Label Label_level{this, QStringLiteral("Label_level")};
-    platform::Label Label_niveau{this, QStringLiteral("Label_niveau")};
-    platform::Label Label_sc{this, QStringLiteral("Label_sc")};
-    platform::Label Label_score{this, QStringLiteral("Label_score")};
-    platform::Label Label_rouge_score{this, QStringLiteral("Label_rouge_score")};
-    platform::Label Label_barre_score{this, QStringLiteral("Label_barre_score")};
-    platform::Label Label_temps_restant{this, QStringLiteral("Label_temps_restant")};
-    platform::Label Label_temps{this, QStringLiteral("Label_temps")};
-    platform::Label Label_secondes{this, QStringLiteral("Label_secondes")};
-    platform::Label Label_rouge_temps{this, QStringLiteral("Label_rouge_temps")};
-    platform::Label Label_barre_temps{this, QStringLiteral("Label_barre_temps")};
+    void Form_Unload() override;
 
     // Two players.
     platform::Label Label_nom1{this, QStringLiteral("Label_nom1")};
@@ -76,19 +50,8 @@ public:
 
     // State holders outside the visible area.
     platform::Label Label_choix_jeu{this, QStringLiteral("Label_choix_jeu")};
-    platform::Label nb_note{this, QStringLiteral("nb_note")};
-    platform::Label Label_note{this, QStringLiteral("Label_note")};
     platform::Label Label_reponse_joueur{this, QStringLiteral("Label_reponse_joueur")};
-    platform::Label Label_timer2{this, QStringLiteral("Label_timer2")};
     platform::Label Label_timer3{this, QStringLiteral("Label_timer3")};
-    platform::Label save_score{this, QStringLiteral("save_score")};
-
-    // Hidden actions: the note generators of levels 1 to 4 and the level passed.
-    platform::CommandButton Command_niveau1{this, QStringLiteral("Command_niveau1")};
-    platform::CommandButton Command_niveau2{this, QStringLiteral("Command_niveau2")};
-    platform::CommandButton Command_niveau3{this, QStringLiteral("Command_niveau3")};
-    platform::CommandButton Command_niveau4{this, QStringLiteral("Command_niveau4")};
-    platform::CommandButton Command_reussi{this, QStringLiteral("Command_reussi")};
 
     // The 40 piano keys, Piano_01_fa ... piano_40_lab.
 #define TV_DECLARE_PP_KEY(number, widget, note) \
@@ -96,11 +59,9 @@ public:
     TV_PIANO_KEYS(TV_DECLARE_PP_KEY)
 #undef TV_DECLARE_PP_KEY
 
-    // The clock, the pause after a right answer, the pause after a wrong answer, the countdown.
-    platform::Timer Timer1{this, QStringLiteral("Timer1"), 1000, false};
-    platform::Timer Timer2{this, QStringLiteral("Timer2"), 1000, false};
+    // The pause after a wrong answer (the clock, the pause after a right answer and the
+    // countdown are the staff screens' own).
     platform::Timer Timer3{this, QStringLiteral("Timer3"), 1000, false};
-    platform::Timer Timer4{this, QStringLiteral("Timer4"), 1000, false};
 
     // The two players' cursors under the piano and their keys.
     common::KeyboardCursors curseurs{{Picture_bleu, Picture_rouge, Label_keydown1, Label_keydown2, Label_focus,
@@ -108,12 +69,13 @@ public:
                                      [this](int k) { enfoncer_touche(k); },
                                      [this](int k) { relacher_touche(k); }};
 
-    // Which metronome picture comes next; flipped every clock second.
-    bool metronome_a_droite = false;
+    // The MIDI instrument: "Ok" opens the chosen device, Text1 takes its messages.
+    common::EntreeMidi entree_midi{{Label_port, List1, Command_start, Text1, Text2, Text3, Text4, Picture_bleu},
+                                   [this](int k) { enfoncer_touche(k); },
+                                   [this](int k) { relacher_touche(k); }};
+
     // The last draw of a note generator.
     int tirage_note = 0;
-    // The note on the staff was drawn with its sad face (smiley style): a wrong answer shows it.
-    bool note_triste = false;
 
     // Key k (1 to 40) as a widget.
     platform::CommandButton& touche(int key);
@@ -125,32 +87,27 @@ public:
 
     // Button handlers (public: the level-choice screens close a loaded game screen through
     // its "Retour" before launching it afresh).
-    void Label_jouer_Click();
-    void Label_stop_Click();
-    void Label_suite_Click();
-    void Label_retour_Click();
-    void Label_apparence_Click();
-    void Label_bruitages_Click();
-    void Label_temps_jeu_Click();
+    void Label_jouer_Click() override;
+    void Label_stop_Click() override;
+    void Label_suite_Click() override;
+    void Label_retour_Click() override;
+    // The pause after a wrong answer stops too.
+    void fin_de_partie() override;
+    // The round's widgets with the two-player part.
+    common::RoundWidgets manche() override;
 
 private:
-    void Timer1_Timer();
-    void Timer2_Timer();
+    void Timer1_Timer() override;
+    void Timer2_Timer() override;
     void Timer3_Timer();
-    void Timer4_Timer();
-    void Command_niveau_Click(int level);
-    void Command_reussi_Click();
+    void Timer4_Timer() override;
+    void Command_niveau_Click(int level) override;
+    void Command_reussi_Click() override;
     // The next note of a level: the level's generator button for levels 1 to 4, the same
     // routine for the levels above.
     void tirer_note_du_niveau(int level);
     // Ends the round before and starts the countdown of a new one.
     void lancer_compte_a_rebours();
-
-public:
-    // The widgets of the round, as the shared round code reads them.
-    common::RoundWidgets manche();
-
-private:
 
     std::array<platform::CommandButton*, common::kKeyCount> keys_{};
 };

@@ -30,19 +30,6 @@ void peindre_touches(const QString& game, const QString& language)
     });
 }
 
-// Every end of a game: the clock and both pauses stop, the note goes, the appearance may be
-// changed again.
-void fin_de_partie()
-{
-    Form_pp& f = jeu();
-    f.Label_apparence.setEnabled(true);
-    common::terminer_manche(f.manche());
-    f.Timer3.setEnabled(false);
-    f.Picture_note.setVisible(false);
-    f.Picture_note2.setVisible(false);
-}
-
-
 void armer_pause_erreur()
 {
     Form_pp& f = jeu();
@@ -52,11 +39,7 @@ void armer_pause_erreur()
 
 } // namespace
 
-void choisir_apparence_note_pp()
-{
-    if (const std::optional<QString> style = common::choisir_apparence(common::styles_coches()))
-        jeu().nb_note.setCaption(*style);
-}
+void choisir_apparence_note_pp() { common::appliquer_apparence(jeu().nb_note); }
 
 void colorer_touches_niveau_pp()
 {
@@ -93,7 +76,7 @@ void traiter_bonne_reponse_pp()
     f.note_triste = false;
     if (!common::bonne_reponse(f.manche()))
         return;
-    fin_de_partie();
+    f.fin_de_partie();
     common::niveau_reussi(f.manche(), f.Label_niveau, f.Command_reussi);
 }
 
@@ -106,7 +89,7 @@ void traiter_mauvaise_reponse_pp()
     // At the end of a scored run the high-score list takes its result once the score screen
     // exists.
     if (common::mauvaise_reponse(f.manche()) != common::FinDeManche::Aucune)
-        fin_de_partie();
+        f.fin_de_partie();
 }
 
 } // namespace games::staff_keyboard
