@@ -40,10 +40,11 @@ void Form_choix_pn::launch(int level)
     using games::staff_name::Form_pn;
     // A screen still open from an earlier launch closes first: a lower level never keeps the
     // name buttons of a higher one.
-    games::common::lancer_ecran_neuf<Form_pn>([level] {
+    games::common::lancer_ecran_neuf<Form_pn>([this, level] {
         // The first touch loads the game screen; its load runs before the level lands.
         Form_pn& pn = platform::form<Form_pn>();
         pn.Label_niveau.setCaption(platform::str(level));
+        markScoredRun(pn.save_score);
         pn.Show();
         platform::form<players::Form_options>().Label_jeu.setCaption(QStringLiteral("pn"));
         games::staff_name::afficher_boutons_notes_pn();

@@ -180,10 +180,22 @@ void LevelChoiceScreen::Label_retour_Click() { platform::unload(*this); }
 void LevelChoiceScreen::Label_jouer_Click()
 {
     const int level = selectedLevel();
-    if (level == 0)
+    if (level != 0) {
+        launch(level);
         return;
-    launch(level);
+    }
+    if (score_->appearance() != 1)
+        return;
+    // SCORE: a scored run, played at the screen's last level.
+    struct ScoredLaunch {
+        bool& flag;
+        explicit ScoredLaunch(bool& f) : flag(f) { flag = true; }
+        ~ScoredLaunch() { flag = false; }
+    } scored(scoredRun_);
+    launch(levelCount());
 }
+
+void LevelChoiceScreen::markScoredRun(platform::Label& save_score) const { save_score.setVisible(scoredRun_); }
 
 // The screens whose game screen is not built yet launch nothing.
 void LevelChoiceScreen::launch(int) {}

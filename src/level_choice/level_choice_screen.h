@@ -65,7 +65,7 @@ public:
     int levelCount() const { return static_cast<int>(levels_.size()); }
 
     // The level "Suivant" hands over: the lowest level entry with the raised look; 0 when none
-    // has it (SCORE is selected).
+    // has it (SCORE is selected: "Suivant" then starts a scored run at the last level).
     int selectedLevel() const;
     // The level picture of a level entry (1 .. levelCount) in the current language.
     QString pictureName(int level) const;
@@ -85,8 +85,13 @@ protected:
 
     // Captions of the screen's widgets from the text store (each screen adds its own).
     virtual void loadTexts(const media::Form_traduction& texts);
-    // Hands the choices over to the game screen and shows it.
+    // Hands the choices over to the game screen and shows it.  With SCORE selected it runs for
+    // the last level, and scoredRun() is true meanwhile.
     virtual void launch(int level);
+    bool scoredRun() const { return scoredRun_; }
+    // Right after the level is written: the game screen's save_score is shown for a scored run
+    // and hidden otherwise.
+    void markScoredRun(platform::Label& save_score) const;
 
     // A white panel behind a part of the screen.
     static void whitePanel(platform::Shape& panel);
@@ -98,6 +103,7 @@ private:
     GameLevels game_;
     std::vector<platform::Label*> levels_;
     platform::Label* score_ = nullptr;
+    bool scoredRun_ = false;
 };
 
 } // namespace level_choice

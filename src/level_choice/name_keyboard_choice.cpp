@@ -35,6 +35,7 @@ void NameKeyboardChoice::handOver(int level)
     // The first touch loads the game screen; its load runs before the level lands.
     Form_nn& nn = platform::form<Form_nn>();
     nn.Label_niveau.setCaption(platform::str(level));
+    markScoredRun(nn.save_score);
     platform::form<players::Form_options>().Label_jeu.setCaption(game().code);
     nn.Metronome_stop.setPicture(storedMetronome(game().colour));
     nn.setPicture(loadResourcePicture(QStringLiteral("fond"), game().colour));

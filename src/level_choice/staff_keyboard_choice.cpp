@@ -41,6 +41,7 @@ void StaffKeyboardChoice::handOver(int level)
     // The first touch loads the game screen; its load runs before the level lands.
     Form_pp& pp = platform::form<Form_pp>();
     pp.Label_niveau.setCaption(platform::str(level));
+    markScoredRun(pp.save_score);
     platform::form<players::Form_options>().Label_jeu.setCaption(game().code);
     pp.setPicture(loadResourcePicture(QStringLiteral("fond"), game().colour));
     if (staff_.forcesBubble) {

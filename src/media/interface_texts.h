@@ -57,4 +57,5 @@
     X(Label_aide_suivant, "Tu as obtenu plus de 200 points. Clique sur Suivant pour faire le niveau supérieur ou clique sur Jouer/Rejouer pour recommencer ce niveau.", "You obtain more than 200 points.  Click on Next to do the upper level or click on Play/Replay to restart this level.  ", "Ud obtuvo más de 200 puntos. Haga clic sobre Siguiente para hacer el nivel superior o haga clic sobre Juego/Rejuego para comenzar de nuevo este nivel.") \
     X(Label_aide_fin_2joueurs, "Fin du jeu", "End of the game", "Final del juego") \
     X(Label_directx, "Le son n'a pas pu démarrer. Vérifie la sortie son de l'ordinateur et le fichier piano.sgt.", "The sound could not be started. Check the computer's sound output and the file piano.sgt.", "No se pudo iniciar el sonido. Compruebe la salida de sonido del ordenador y el archivo piano.sgt.") \
+    X(score_non_enregistre, "Le score n'a pas pu être enregistré.", "The score could not be saved.", "No se ha podido guardar el tanteo.") \
 

@@ -3,11 +3,13 @@
 #include "platform/forms.h"
 #include "platform/vb.h"
 
+#include <QApplication>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOptionButton>
+#include <QStyledItemDelegate>
 
 namespace platform {
 
@@ -683,6 +685,63 @@ void OptionButton::styleChanged()
 
 // ---------------------------------------------------------------------------------- ListBox
 
+namespace {
+// Draws the rows of a list box as a table: a left column cut short where it would reach the
+// right-aligned column after the row's first TAB.
+class TableRowDelegate : public QStyledItemDelegate {
+public:
+    explicit TableRowDelegate(ListBox* list) : QStyledItemDelegate(list), list_(list) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        if (list_->rowHeight() > 0)
+            size.setHeight(std::max(1, twipsToPixels(list_->rowHeight())));
+        return size;
+    }
+
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        if (list_->rightTab() <= 0) {
+            QStyledItemDelegate::paint(p, option, index);
+            return;
+        }
+        QStyleOptionViewItem opt(option);
+        initStyleOption(&opt, index);
+        const QString text = opt.text;
+        opt.text.clear();
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        // Background and selection without the text.
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, p, widget);
+        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
+        const QFontMetrics metrics(opt.font);
+        const int tab = text.indexOf(QLatin1Char('\t'));
+        const int right = std::min(area.right(), twipsToPixels(list_->rightTab()));
+        p->save();
+        p->setFont(opt.font);
+        p->setPen(opt.palette.color(opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        QString left = text;
+        int leftEnd = area.right();
+        if (tab >= 0) {
+            const QString column = text.mid(tab + 1);
+            const int width = metrics.horizontalAdvance(column);
+            p->drawText(QRect(right - width, area.top(), width + 1, area.height()),
+                        Qt::AlignRight | Qt::AlignVCenter, column);
+            left = text.left(tab);
+            leftEnd = right - width - metrics.horizontalAdvance(QLatin1Char(' ')) * 2;
+        }
+        const int room = std::max(0, leftEnd - area.left());
+        p->drawText(QRect(area.left(), area.top(), room, area.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                    metrics.elidedText(left, Qt::ElideRight, room));
+        p->restore();
+    }
+
+private:
+    ListBox* list_;
+};
+} // namespace
+
 ListBox::ListBox(Form* form, const QString& name, QWidget* container)
     : QListWidget(parentFor(form, container)), Control(form, this, name)
 {
@@ -704,6 +763,30 @@ QString ListBox::list(int i) const
 }
 
 void ListBox::setListIndex(int i) { setCurrentRow(i); }
+
+void ListBox::setList(int i, const QString& t)
+{
+    if (auto* it = item(i))
+        it->setText(t);
+}
+
+void ListBox::setRightTab(double twips)
+{
+    rightTab_ = twips;
+    if (!dynamic_cast<TableRowDelegate*>(itemDelegate()))
+        setItemDelegate(new TableRowDelegate(this));
+    setHorizontalScrollBarPolicy(twips > 0 ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    viewport()->update();
+}
+
+void ListBox::setRowHeight(double twips)
+{
+    rowHeight_ = twips;
+    if (!dynamic_cast<TableRowDelegate*>(itemDelegate()))
+        setItemDelegate(new TableRowDelegate(this));
+    setUniformItemSizes(twips > 0);
+    doItemsLayout();
+}
 
 QString ListBox::text() const { return list(currentRow()); }
 

@@ -345,9 +345,24 @@ public:
     int listIndex() const { return currentRow(); }
     void setListIndex(int i);
     QString text() const;
+    // Replaces the text of row i (0 .. listCount - 1).
+    void setList(int i, const QString& t);
+
+    // Columns of a table: the text after a row's first TAB is drawn right-aligned against
+    // rightTab (twips from the list's left edge), the text before it is cut short with "..."
+    // where it would reach that column.  0 (the default) draws rows as they are.
+    void setRightTab(double twips);
+    double rightTab() const { return rightTab_; }
+    // Every row this high (twips); 0 (the default): the height the font asks for.
+    void setRowHeight(double twips);
+    double rowHeight() const { return rowHeight_; }
 
 protected:
     void styleChanged() override;
+
+private:
+    double rightTab_ = 0;
+    double rowHeight_ = 0;
 };
 
 // style 0: a drop-down combo that takes typed text; style 2: a drop-down list only.

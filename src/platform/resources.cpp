@@ -49,8 +49,20 @@ qsizetype pictureBytes(const QPixmap& picture)
 void markEmbeddedResourcesRegistered() { g_registered = true; }
 bool embeddedResourcesRegistered() { return g_registered; }
 
+namespace {
+std::optional<QString>& programFolderOverride()
+{
+    static std::optional<QString> folder;
+    return folder;
+}
+} // namespace
+
+void setProgramFolderOverride(std::optional<QString> folder) { programFolderOverride() = std::move(folder); }
+
 QString programFolder()
 {
+    if (programFolderOverride())
+        return *programFolderOverride();
     const QString dir = QCoreApplication::applicationDirPath();
     return dir.isEmpty() ? QDir::currentPath() : dir;
 }

@@ -27,6 +27,9 @@ bool embeddedResourcesRegistered();
 // The program's folder and its program file ("<folder>/tastevolo").
 QString programFolder();
 QString programFile();
+// Tests and the screenshot tool put the files the program writes beside itself (the score
+// files) into a folder of their own; nullopt restores the real folder.
+void setProgramFolderOverride(std::optional<QString> folder);
 
 // A resource module: the embedded catalogue, or a resource file opened by name (a binary .rcc).
 class ResourceModule {

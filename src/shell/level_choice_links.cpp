@@ -11,6 +11,7 @@
 #include "level_choice/form_choix_pp3.h"
 #include "level_choice/games.h"
 #include "platform/forms.h"
+#include "players/form_score.h"
 
 namespace shell {
 
@@ -50,7 +51,6 @@ void unloadLevelChoiceAndGames()
     platform::unload<level_choice::Form_choix_nn2>();
 }
 
-// The high-score list is not part of the program yet.
-void unloadScoreScreen() {}
+void unloadScoreScreen() { platform::unload<players::Form_score>(); }
 
 } // namespace shell

@@ -10,6 +10,7 @@
 #include "media/form_traduction.h"
 #include "players/form_joueurs.h"
 #include "players/form_options.h"
+#include "players/score_fixture.h"
 #include "pp_fixture.h"
 
 namespace nn_test {
@@ -41,6 +42,9 @@ protected:
         platform::setEffectPlayerFactory(nullptr);
         platform::setRandomSource(nullptr);
     }
+
+    // The end of a scored run shows the score screen: its showings are kept and it is closed.
+    score_test::ScoreScreens scores;
 
     static Form_nn& nn() { return platform::form<Form_nn>(); }
     static media::Form_traduction& texts() { return platform::form<media::Form_traduction>(); }

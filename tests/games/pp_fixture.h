@@ -30,9 +30,6 @@
 #include <ostream>
 #include <vector>
 
-// Readable failure messages for texts and lists of texts.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-
 namespace pp_test {
 
 using games::staff_keyboard::Form_pp;

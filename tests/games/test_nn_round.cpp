@@ -308,6 +308,7 @@ TEST_F(NnRound, ScoredRun)
 {
     setDuration(QStringLiteral("30"));
     nn().save_score.setVisible(true);
+    nn().Label_nom1.setCaption(QStringLiteral("Zoé"));
     startGame();
     EXPECT_EQ(nn().Label_temps.caption(), "60");
     EXPECT_EQ(nn().Label_score.caption(), "0");
@@ -324,11 +325,20 @@ TEST_F(NnRound, ScoredRun)
     sounds.take();
     advance(59000);
     EXPECT_EQ(nn().Label_temps.caption(), "0");
+    EXPECT_NEAR(nn().Label_barre_temps.width(), games::common::kFullBar, 1e-6) << "full in the run's minute";
     EXPECT_FALSE(nn().Timer1.enabled());
     EXPECT_FALSE(nn().Timer2.enabled());
     EXPECT_FALSE(nn().Label_nom_note.visible());
     EXPECT_FALSE(sounds.take().contains("faux"));
     EXPECT_EQ(stored("nn"), "1");
+    // The name and the score enter the high scores of "nn", once.
+    ASSERT_EQ(scores.showings.size(), 1);
+    EXPECT_EQ(platform::form<players::Form_options>().Label_jeu.caption(), "nn");
+    EXPECT_EQ(scores.showings[0].rows.value(0), "1. Zoé|251");
+    EXPECT_EQ(scores.showings[0].selected, 0);
+    EXPECT_EQ(scores.entries(QStringLiteral("nn")).value(0), "Zoé|251");
+    advance(5000);
+    EXPECT_EQ(scores.showings.size(), 1);
 }
 
 // "Arrêter": a full score and no time, and nothing starts the clock again.

@@ -6,6 +6,9 @@
 #include "media/res_picture.h"
 #include "platform/resources.h"
 #include "pn_fixture.h"
+#include "players/form_joueurs.h"
+#include "players/form_options.h"
+#include "players/score_fixture.h"
 #include "players/form_nouveau_joueur.h"
 
 #include <functional>
@@ -253,6 +256,11 @@ TEST_F(PnScores, PassedLevelUnlocksOnTheOpenLevelChoice)
 // The scored run: 60 seconds from 0 points, no end by score, the end at 0 seconds.
 TEST_F(PnRound, ScoredRun)
 {
+    score_test::ScoreScreens scores;
+    // The player chosen at the login.
+    auto& joueurs = platform::form<players::Form_joueurs>();
+    joueurs.DBCombo1.addItem(QStringLiteral("Léa"));
+    joueurs.DBCombo1.setListIndex(joueurs.DBCombo1.listCount() - 1);
     setDuration(QStringLiteral("120"));
     pn().save_score.setVisible(true);
     startGame();
@@ -281,8 +289,16 @@ TEST_F(PnRound, ScoredRun)
     EXPECT_TRUE(pn().Label_apparence.enabled());
     EXPECT_EQ(pn().Label_score.caption(), "145");
     EXPECT_EQ(sounds.take(), QStringList());
+    EXPECT_NEAR(pn().Label_barre_temps.width(), games::common::kFullBar, 1e-6) << "full in the run's minute";
+    // The player chosen at the login and the score enter the high scores of "pn", once.
+    ASSERT_EQ(scores.showings.size(), 1);
+    EXPECT_EQ(platform::form<players::Form_options>().Label_jeu.caption(), "pn");
+    EXPECT_EQ(scores.showings[0].rows.value(0), "1. Léa|145");
+    EXPECT_EQ(scores.showings[0].selected, 0);
+    EXPECT_EQ(scores.entries(QStringLiteral("pn")).value(0), "Léa|145");
     advance(5000);
     EXPECT_EQ(pn().Label_temps.caption(), "0");
+    EXPECT_EQ(scores.showings.size(), 1);
 }
 
 // The sad face shows after a wrong answer only when the note was drawn with it.

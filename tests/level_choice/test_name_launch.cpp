@@ -131,12 +131,22 @@ TEST_P(NameLaunch, PlayersAndInputs)
     }
 }
 
-TEST_P(NameLaunch, ScoreSelectedLaunchesNothing)
+TEST_P(NameLaunch, ScoreSelectedLaunchesAScoredRunAtTheLastLevelAndALevelLaunchesAnOrdinaryGame)
 {
     platform::form<players::Form_options>().Label_jeu.setCaption(QStringLiteral("avant"));
     screen().Label_score.userClick();
-    EXPECT_EQ(launch(), nullptr);
-    EXPECT_EQ(platform::form<players::Form_options>().Label_jeu.caption(), "avant");
+    Form_nn* nn = launch();
+    ASSERT_NE(nn, nullptr);
+    EXPECT_EQ(nn->Label_niveau.caption(), "4");
+    EXPECT_TRUE(nn->save_score.isVisibleTo(nn)) << "a scored run";
+    EXPECT_EQ(nn->Label_choix_jeu.caption(), GetParam().number);
+    EXPECT_EQ(platform::form<players::Form_options>().Label_jeu.caption(), codeOf(GetParam().game));
+
+    screen().levelEntry(1).userClick();
+    nn = launch();
+    ASSERT_NE(nn, nullptr);
+    EXPECT_EQ(nn->Label_niveau.caption(), "1");
+    EXPECT_FALSE(nn->save_score.isVisibleTo(nn));
 }
 
 // A launch onto a game screen still open gives a fresh one: no keyboard mode, two-player

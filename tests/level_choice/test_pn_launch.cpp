@@ -49,7 +49,7 @@ TEST_F(PnLaunch, HandsTheLevelOverAndLoadsThePlayersSettings)
 }
 
 // With the SCORE entry chosen, "Suivant" does nothing at all.
-TEST_F(PnLaunch, NothingWithScoreSelected)
+TEST_F(PnLaunch, ScoreSelectedLaunchesAScoredRunAtTheLastLevelAndALevelAnOrdinaryGame)
 {
     choosePlayer(QStringLiteral("Léa"));
     auto& choice = platform::form<level_choice::Form_choix_pn>();
@@ -57,8 +57,18 @@ TEST_F(PnLaunch, NothingWithScoreSelected)
     choice.Label_score.userClick();
     platform::form<players::Form_options>().Label_jeu.setCaption(QStringLiteral("pp"));
     choice.Label_jouer.userClick();
-    EXPECT_EQ(platform::loaded<Form_pn>(), nullptr);
-    EXPECT_EQ(platform::form<players::Form_options>().Label_jeu.caption(), "pp");
+    Form_pn* pn = platform::loaded<Form_pn>();
+    ASSERT_NE(pn, nullptr);
+    EXPECT_EQ(pn->Label_niveau.caption(), "14");
+    EXPECT_TRUE(pn->save_score.isVisibleTo(pn)) << "a scored run";
+    EXPECT_EQ(platform::form<players::Form_options>().Label_jeu.caption(), "pn");
+
+    choice.Label_niveau1.userClick();
+    choice.Label_jouer.userClick();
+    pn = platform::loaded<Form_pn>();
+    ASSERT_NE(pn, nullptr);
+    EXPECT_EQ(pn->Label_niveau.caption(), "1");
+    EXPECT_FALSE(pn->save_score.isVisibleTo(pn));
 }
 
 } // namespace

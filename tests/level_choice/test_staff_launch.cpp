@@ -153,13 +153,24 @@ TEST_P(StaffLaunch, HandsOverTheSelectedLevelTheLowestWhenSeveralLookSelected)
     EXPECT_EQ(launch()->Label_niveau.caption(), "3");
 }
 
-TEST_P(StaffLaunch, ScoreSelectedLaunchesNothing)
+TEST_P(StaffLaunch, ScoreSelectedLaunchesAScoredRunAtTheLastLevelAndALevelLaunchesAnOrdinaryGame)
 {
     StaffKeyboardChoice& s = screen();
     platform::form<players::Form_options>().Label_jeu.setCaption(QStringLiteral("avant"));
     s.Label_score.userClick();
-    EXPECT_EQ(launch(), nullptr);
-    EXPECT_EQ(platform::form<players::Form_options>().Label_jeu.caption(), "avant");
+    Form_pp* pp = launch();
+    ASSERT_NE(pp, nullptr);
+    EXPECT_EQ(pp->Label_niveau.caption(), "14");
+    EXPECT_TRUE(pp->save_score.isVisibleTo(pp)) << "a scored run";
+    EXPECT_EQ(pp->Label_choix_jeu.caption(), GetParam().number);
+    EXPECT_EQ(platform::form<players::Form_options>().Label_jeu.caption(), codeOf(GetParam().game));
+    EXPECT_EQ(s.Label_score.appearance(), 1) << "SCORE stays selected for the next run";
+
+    s.levelEntry(1).userClick();
+    pp = launch();
+    ASSERT_NE(pp, nullptr);
+    EXPECT_EQ(pp->Label_niveau.caption(), "1");
+    EXPECT_FALSE(pp->save_score.isVisibleTo(pp));
 }
 
 TEST_P(StaffLaunch, TwoPlayersPlayOnTheKeyboardWithBothCursorsNamesAndScores)

@@ -1,7 +1,8 @@
 #pragma once
 // Shared by the tests that play a game from the program's start: a temporary current
 // directory, recording sound engines, a seeded random source, the screens of the run, and the
-// player's progress read from the database file on a connection of its own.
+// player's progress read from the database file on a connection of its own, and the score
+// screen's showings at the end of scored runs.
 
 #include "platform/audio/effect_player.h"
 #include "platform/audio/note_synth.h"
@@ -11,6 +12,7 @@
 #include "players/form_joueurs.h"
 #include "players/form_nouveau_joueur.h"
 #include "players/player_database.h"
+#include "players/score_fixture.h"
 #include "shell/form_piano.h"
 #include "shell/form_resolution.h"
 #include "support/test_support.h"
@@ -20,10 +22,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <random>
 
 namespace road_test {
+
+using score_test::ScoreScreens;
 
 class RoadTest : public ::testing::Test {
 protected:
@@ -112,6 +117,45 @@ protected:
             if (c.kind == platform::NoteSynthCall::Kind::NoteOn)
                 out << QStringLiteral("%1 %2").arg(c.key).arg(c.durationMs);
         return out;
+    }
+
+    // Two scored runs on a game screen launched with SCORE: "Jouer / Rejouer" and the countdown,
+    // then in the first run `answers` right answers (each with its pause), in the second none;
+    // each run ends after its minute in the score screen.
+    void twoScoredRuns(ScoreScreens& scores, platform::Label& jouer, const platform::Label& temps,
+                       const platform::Label& score, int answers, const std::function<void()>& answerRight)
+    {
+        for (int run = 1; run <= 2; ++run) {
+            SCOPED_TRACE(run);
+            jouer.userClick();
+            testing_support::advance(3000);
+            ASSERT_EQ(temps.caption(), "60");
+            ASSERT_EQ(score.caption(), "0");
+            for (int answer = 0; run == 1 && answer < answers; ++answer) {
+                ASSERT_NO_FATAL_FAILURE(answerRight());
+                testing_support::advance(1000);
+            }
+            testing_support::advance(60000);
+            ASSERT_EQ(scores.showings.size(), run) << messages();
+        }
+    }
+
+    // What two such runs leave: the first score (-60 over the minute, +10 an answer) at rank 1,
+    // the second (-60) below it, each selected in its showing, both in the game's file.
+    static void expectTwoScoredRuns(const ScoreScreens& scores, const QString& player, const QString& codeJeu,
+                                    int answers)
+    {
+        ASSERT_EQ(scores.showings.size(), 2);
+        const QString first = player + '|' + QString::number(-60 + 10 * answers);
+        const QString second = player + QStringLiteral("|-60");
+        EXPECT_EQ(scores.showings[0].title, "SCORE");
+        EXPECT_EQ(scores.showings[0].rows.mid(0, 2), (QStringList{"1. " + first, "2. *****************|-100"}));
+        EXPECT_EQ(scores.showings[0].selected, 0);
+        EXPECT_EQ(scores.showings[1].rows.mid(0, 3),
+                  (QStringList{"1. " + first, "2. " + second, "3. *****************|-100"}));
+        EXPECT_EQ(scores.showings[1].selected, 1);
+        EXPECT_EQ(scores.entries(codeJeu).mid(0, 2), (QStringList{first, second}));
+        EXPECT_EQ(platform::loaded<players::Form_score>(), nullptr) << "Fermer closed it";
     }
 
     std::string messages() const { return screens.messages.join(QStringLiteral("; ")).toStdString(); }

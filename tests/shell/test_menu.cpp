@@ -13,6 +13,8 @@
 #include "platform/vb.h"
 #include "players/form_joueurs.h"
 #include "players/form_nouveau_joueur.h"
+#include "players/form_options.h"
+#include "players/form_score.h"
 #include "shell/form_piano.h"
 #include "support/test_support.h"
 
@@ -134,6 +136,26 @@ TEST_F(MenuTest, TheTaskbarGoesOnlyOnADisplayExactly800Wide)
         testing_support::unloadAll();
         testing_support::processEvents();
     }
+}
+
+TEST_F(MenuTest, LeavingTheMenuUnloadsTheSettingsDialogsAndTheScoreScreen)
+{
+    QTemporaryDir programFolder;
+    platform::setProgramFolderOverride(programFolder.path());
+    for (bool quit : {false, true}) {
+        SCOPED_TRACE(quit ? "Quitter" : "Changer d'utilisateur");
+        auto* menu = logIn("1");
+        ASSERT_NE(menu, nullptr);
+        form<players::Form_options>();
+        form<players::Form_score>();
+        (quit ? menu->Label_quitter : menu->Label_changer_utilisateur).userClick();
+        EXPECT_EQ(loaded<shell::Form_piano>(), nullptr);
+        EXPECT_EQ(loaded<players::Form_options>(), nullptr);
+        EXPECT_EQ(loaded<players::Form_score>(), nullptr);
+        testing_support::unloadAll();
+        testing_support::processEvents();
+    }
+    platform::setProgramFolderOverride(std::nullopt);
 }
 
 TEST_F(MenuTest, WithoutABrowserTheWebButtonSaysSoAndStartsNothing)

@@ -17,6 +17,7 @@
 #include "platform/vb.h"
 #include "players/form_joueurs.h"
 #include "players/form_nouveau_joueur.h"
+#include "players/form_score.h"
 #include "players/player_database.h"
 #include "shell/form_piano.h"
 #include "shell/form_resolution.h"
@@ -154,5 +155,27 @@ TEST_P(NnRoadBy, LevelOnePassedUnlocksEveryLevelAndSuivantWalksThem)
 
 INSTANTIATE_TEST_SUITE_P(Input, NnRoadBy, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Midi" : "Mouse"; });
+
+// The scored run of "nn": SCORE and "Suivant", "Jouer / Rejouer", a minute at level 4, then
+// the score screen with the player's row selected, the entry in Scores_nn.tvo, and the table
+// read back by the next showing.
+TEST_F(NnRoad, AScoredRunEndsInTheHighScoresOfTheGameAndIsReadBackNextTime)
+{
+    road_test::ScoreScreens scores;
+    ASSERT_NO_FATAL_FAILURE(toTheMenu(kPlayer));
+    form<shell::Form_piano>().Image_nn.userClick();
+    auto& choice = form<level_choice::Form_choix_nn>();
+    choice.Label_score.userClick();
+    choice.Label_jouer.userClick();
+    ASSERT_NE(loaded<Form_nn>(), nullptr) << messages();
+    EXPECT_EQ(nn().Label_niveau.caption(), "4");
+
+    ASSERT_NO_FATAL_FAILURE(twoScoredRuns(scores, nn().Label_jouer, nn().Label_temps, nn().Label_score, 2,
+                                          [this] { answerRight(); }));
+    EXPECT_NEAR(nn().Label_barre_temps.width(), games::common::kFullBar, 1e-6);
+    expectTwoScoredRuns(scores, kPlayer, QStringLiteral("nn"), 2);
+    EXPECT_EQ(progressOnDisk(), "1") << "a scored run passes no level";
+    EXPECT_TRUE(screens.messages.isEmpty()) << messages();
+}
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "media/form_traduction.h"
 #include "players/form_nouveau_joueur.h"
 #include "players/form_options.h"
+#include "players/form_score.h"
 #include "shell/form_piano.h"
 #include "road_fixture.h"
 
@@ -141,6 +142,28 @@ TEST_F(PnRoad, EveryLevelFromTheMenu)
         ASSERT_NO_FATAL_FAILURE(startTheGame());
         EXPECT_TRUE(pn().bouton_du_nom(pn().Label_nom.caption())->visible());
     }
+    EXPECT_TRUE(screens.messages.isEmpty()) << messages();
+}
+
+// The scored run of "pn": SCORE and "Suivant", "Jouer/Rejouer", a minute at level 14, then the
+// score screen with the player's row selected, the entry in Scores_pn.tvo, and the table read
+// back by the next showing.
+TEST_F(PnRoad, AScoredRunEndsInTheHighScoresOfTheGameAndIsReadBackNextTime)
+{
+    road_test::ScoreScreens scores;
+    ASSERT_NO_FATAL_FAILURE(toTheMenu(kPlayer));
+    form<shell::Form_piano>().Image_pn.userClick();
+    auto& choice = form<level_choice::Form_choix_pn>();
+    choice.Label_score.userClick();
+    choice.Label_jouer.userClick();
+    ASSERT_NE(loaded<Form_pn>(), nullptr) << messages();
+    EXPECT_EQ(pn().Label_niveau.caption(), "14");
+
+    ASSERT_NO_FATAL_FAILURE(twoScoredRuns(scores, pn().Label_jouer, pn().Label_temps, pn().Label_score, 3,
+                                          [this] { clickTheRightName(); }));
+    EXPECT_NEAR(pn().Label_barre_temps.width(), games::common::kFullBar, 1e-6);
+    expectTwoScoredRuns(scores, kPlayer, QStringLiteral("pn"), 3);
+    EXPECT_EQ(progressOnDisk(), "1") << "a scored run passes no level";
     EXPECT_TRUE(screens.messages.isEmpty()) << messages();
 }
 

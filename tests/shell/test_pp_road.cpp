@@ -17,10 +17,12 @@
 #include "platform/vb.h"
 #include "players/form_joueurs.h"
 #include "players/form_nouveau_joueur.h"
+#include "players/form_options.h"
+#include "players/form_score.h"
 #include "players/player_database.h"
+#include "road_fixture.h"
 #include "shell/form_piano.h"
 #include "shell/form_resolution.h"
-#include "road_fixture.h"
 #include "support/test_support.h"
 
 #include <QDir>
@@ -47,7 +49,7 @@ protected:
 
     // From the start to the game screen of "pp" at level 1, as the user gets there: the display
     // check, a new player, the login, the main menu, the game's picture, level 1, "Suivant".
-    void playToTheGameScreen()
+    void playToTheGameScreen(bool scoredRun = false)
     {
         ASSERT_NO_FATAL_FAILURE(toTheMenu(kPlayer));
         auto& menu = form<shell::Form_piano>();
@@ -59,16 +61,23 @@ protected:
         // A new player has reached level 1 only.
         ASSERT_TRUE(choice.Label_niveau1.enabled());
         ASSERT_FALSE(choice.Label_niveau2.enabled());
-        choice.Label_niveau1.userClick();
-        ASSERT_EQ(choice.selectedLevel(), 1);
+        if (scoredRun) {
+            ASSERT_EQ(choice.Label_score.caption(), "SCORE");
+            choice.Label_score.userClick();
+            ASSERT_EQ(choice.selectedLevel(), 0);
+        } else {
+            choice.Label_niveau1.userClick();
+            ASSERT_EQ(choice.selectedLevel(), 1);
+        }
         if (midi_)
             choice.Option5.userClick();
         ASSERT_EQ(choice.Label_jouer.caption(), "Suivant");
         choice.Label_jouer.userClick();
         ASSERT_NE(loaded<Form_pp>(), nullptr) << messages();
         ASSERT_TRUE(pp().isVisible());
-        ASSERT_EQ(pp().Label_niveau.caption(), "1");
+        ASSERT_EQ(pp().Label_niveau.caption(), scoredRun ? "14" : "1");
         ASSERT_EQ(pp().Label_choix_jeu.caption(), "1");
+        ASSERT_EQ(pp().save_score.isVisibleTo(&pp()), scoredRun);
         if (midi_) {
             ASSERT_NO_FATAL_FAILURE(chooseTheInstrument());
         }
@@ -101,8 +110,13 @@ protected:
         ASSERT_FALSE(pp().Label_debut.visible());
         ASSERT_TRUE(pp().Timer1.enabled());
         ASSERT_TRUE(pp().Picture_note.visible());
-        ASSERT_EQ(pp().Label_score.caption(), "100");
-        ASSERT_EQ(pp().Label_temps.caption(), "60") << "a new player plays one-minute games";
+        if (pp().save_score.isVisibleTo(&pp())) {
+            ASSERT_EQ(pp().Label_score.caption(), "0") << "a scored run starts at 0";
+            ASSERT_EQ(pp().Label_temps.caption(), "60") << "a scored run lasts a minute";
+        } else {
+            ASSERT_EQ(pp().Label_score.caption(), "100");
+            ASSERT_EQ(pp().Label_temps.caption(), "60") << "a new player plays one-minute games";
+        }
     }
 
     // A key of the game screen played: pressed and released with the mouse, or as a note-on
@@ -275,6 +289,64 @@ TEST_F(PpRoad, AWrongKeyCostsTenPointsAndPlaysAnEffect)
     EXPECT_TRUE(pp().Timer1.enabled());
     EXPECT_EQ(progressOnDisk(), "1");
     EXPECT_TRUE(screens.messages.isEmpty()) << messages();
+}
+
+// The scored run of "pp": SCORE and "Suivant" on the level-choice screen, "Jouer/Rejouer", a
+// minute whatever the duration setting, then the score screen with the player's row selected,
+// the entry in Scores_pp.tvo beside the program, and the table read back by the next showing.
+TEST_F(PpRoad, AScoredRunEndsInTheHighScoresOfTheGameAndIsReadBackNextTime)
+{
+    road_test::ScoreScreens scores;
+    ASSERT_NO_FATAL_FAILURE(playToTheGameScreen(true));
+    // The time bar fills in the run's minute, whatever the player's duration (here 30 s).
+    form<players::Form_options>().Option1.setValue(true);
+    ASSERT_EQ(form<players::Form_options>().Text_temps.text(), "30");
+    ASSERT_NO_FATAL_FAILURE(startTheGame());
+
+    // Three right answers and a wrong one in the first seconds, then the clock alone.
+    int answers = 0;
+    for (int second = 0; second < 70 && scores.showings.isEmpty(); ++second) {
+        if (answers < 3 && pp().Label_timer2.caption() == "0") {
+            clickTheRightKey();
+            ++answers;
+        } else if (answers == 3) {
+            const int wrong = noteToFind() == games::common::kMiddleCKey ? noteToFind() + 1 : games::common::kMiddleCKey;
+            clickKey(wrong);
+            ++answers;
+        }
+        testing_support::advance(1000);
+        if (scores.showings.isEmpty())
+            EXPECT_NEAR(pp().Label_barre_temps.width(), (second + 1) * games::common::kFullBar / 60, 1e-6);
+    }
+    ASSERT_EQ(scores.showings.size(), 1) << messages();
+    EXPECT_EQ(pp().Label_temps.caption(), "0");
+    EXPECT_NEAR(pp().Label_barre_temps.width(), games::common::kFullBar, 1e-6);
+    // 0 at the start, -60 over the minute, +30 and -10 for the answers.
+    EXPECT_EQ(pp().Label_score.caption(), "-40");
+    const road_test::ScoreScreens::Showing& first = scores.showings[0];
+    EXPECT_EQ(first.title, "SCORE");
+    EXPECT_EQ(first.rows.mid(0, 2), (QStringList{"1. " + kPlayer + "|-40", "2. *****************|-100"}));
+    EXPECT_EQ(first.selected, 0);
+    EXPECT_EQ(loaded<players::Form_score>(), nullptr) << "Fermer closed it";
+    EXPECT_FALSE(pp().Timer1.enabled());
+    EXPECT_FALSE(pp().Picture_note.visible());
+    EXPECT_TRUE(pp().Label_aide.caption().isEmpty());
+
+    // The run ends once: more seconds bring no second showing.
+    testing_support::advance(5000);
+    EXPECT_EQ(scores.showings.size(), 1);
+    // The entry is in the game's file beside the program.
+    EXPECT_EQ(scores.entries(QStringLiteral("pp")).value(0), kPlayer + "|-40");
+
+    // A second run without answers: -60, below the first, read back from the file.
+    ASSERT_NO_FATAL_FAILURE(startTheGame());
+    testing_support::advance(60000);
+    ASSERT_EQ(scores.showings.size(), 2);
+    EXPECT_EQ(scores.showings[1].rows.mid(0, 3),
+              (QStringList{"1. " + kPlayer + "|-40", "2. " + kPlayer + "|-60", "3. *****************|-100"}));
+    EXPECT_EQ(scores.showings[1].selected, 1);
+    EXPECT_TRUE(screens.messages.isEmpty()) << messages();
+    EXPECT_EQ(progressOnDisk(), "1") << "a scored run passes no level";
 }
 
 } // namespace

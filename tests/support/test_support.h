@@ -14,6 +14,11 @@ class FakeMidiSystem;
 class Form;
 }
 
+#include <ostream>
+
+// Texts in failure messages as text.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace testing_support {
 
 // Installs the test clock, captures message boxes, fixes the display at 1024 x 768, gives the

@@ -14,6 +14,7 @@
 #include "platform/midi/fake_midi_input.h"
 #include "players/form_joueurs.h"
 #include "screenshots/player_shots.h"
+#include "screenshots/score_shot.h"
 #include "shell/form_piano.h"
 #include "shell/form_propos.h"
 #include "shell/form_resolution.h"
@@ -119,6 +120,7 @@ int writeAll(const QString& outDir)
              pp.List1.setListIndex(1);
              return pp;
          }},
+        {"Form_score.png", [] { return std::ref(shots::prepareScoreScreenshot()); }},
     };
     QTextStream out(stdout);
     int failures = 0;

@@ -63,13 +63,17 @@ bool seconde_horloge(const RoundWidgets& w, const QString& colour, bool& metrono
     ajouter(w.Label_score, -1);
     if (w.Label_barre_score.width() > kScoreBarFloor)
         w.Label_barre_score.setWidth(w.Label_barre_score.width() - kBarPerPoint);
-    // A duration of 0 cannot come from the duration dialog; the bar then stays.
+    // A scored run lasts a minute whatever the duration setting, and its bar fills in that
+    // minute.  A duration of 0 cannot come from the duration dialog; the bar then stays.
+    const bool scored = partie_notee(w);
+    if (scored)
+        duration = kScoredRunSeconds;
     if (duration > 0)
         w.Label_barre_temps.setWidth(w.Label_barre_temps.width() + kFullBar / duration);
 
     const double seconds = val(w.Label_temps.caption());
-    if (partie_notee(w))
-        return seconds == 0;
+    if (scored)
+        return seconds <= 0;
     if (deux_joueurs(w))
         return seconds <= 0;
     return seconds <= 0 || val(w.Label_score.caption()) <= 0;
@@ -147,7 +151,9 @@ FinDeManche mauvaise_reponse(const RoundWidgets& w)
     auto& texts = platform::form<media::Form_traduction>();
     const double seconds = val(w.Label_temps.caption());
     if (partie_notee(w)) {
-        if (seconds == 0) {
+        // The run's end comes once: the clock is stopped here, and a time at or below 0 ends
+        // it even when a second went by unseen.
+        if (seconds <= 0) {
             terminer_manche(w);
             return FinDeManche::PartieNotee;
         }

@@ -81,14 +81,20 @@ void commencer_compte_a_rebours(const RoundWidgets& w);
 bool seconde_compte_a_rebours(const RoundWidgets& w, const QString& seconds);
 
 // One second of the clock: the metronome swings (colour empty: no picture changes), a second
-// and a point go, the bars move.  Returns true when the round has run out: at 0 seconds in a
-// scored run, at 0 seconds or less in a two-player game, at 0 seconds or 0 points or less
-// for one player.
+// and a point go, the bars move (the time bar by 11760 / duration, by 11760 / 60 in a scored
+// run).  Returns true when the round has run out: at 0 seconds or less in a scored run or a
+// two-player game, at 0 seconds or 0 points or less for one player.
 bool seconde_horloge(const RoundWidgets& w, const QString& colour, bool& metronomeRight, double duration);
 
 // The metronome colour of a shared game screen by its game number: "1" the first colour,
 // "2" the second ...; empty (no picture changes) for another number.
 QString couleur_du_jeu(const QString& gameNumber, std::initializer_list<const char*> colours);
+// The code_jeu of a shared game screen by its game number, the same way ("pp", "pp2", "pp3" or
+// "nn", "nn2"); empty for another number.
+inline QString code_du_jeu(const QString& gameNumber, std::initializer_list<const char*> codes)
+{
+    return couleur_du_jeu(gameNumber, codes);
+}
 
 // One second of a pause counter held in milliseconds; true once it is over (0 or less).
 bool seconde_pause(platform::Label& counter);

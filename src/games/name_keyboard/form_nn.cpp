@@ -327,13 +327,15 @@ void Form_nn::Label_temps_jeu_Click()
     common::ouvrir_duree_du_jeu();
 }
 
+QString Form_nn::code_jeu() const
+{
+    return common::code_du_jeu(Label_choix_jeu.caption(), {"nn", "nn2"});
+}
+
 void Form_nn::Command_reussi_Click()
 {
-    const QString game = Label_choix_jeu.caption();
-    if (game == QLatin1String("1"))
-        common::enregistrer_niveau_reussi(QStringLiteral("nn"), Label_niveau.caption());
-    else if (game == QLatin1String("2"))
-        common::enregistrer_niveau_reussi(QStringLiteral("nn2"), Label_niveau.caption());
+    // Another game number stores nothing.
+    common::enregistrer_niveau_reussi(code_jeu(), Label_niveau.caption());
 }
 
 // ------------------------------------------------------------------------------- the keys

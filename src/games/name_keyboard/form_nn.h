@@ -144,6 +144,9 @@ public:
     // The widgets of the round, as the shared round code reads them.
     common::RoundWidgets manche();
 
+    // The code of the game played, by its number: "nn", "nn2"; empty for another one.
+    QString code_jeu() const;
+
 private:
     void Timer1_Timer();
     void Timer2_Timer();

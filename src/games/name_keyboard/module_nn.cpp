@@ -5,6 +5,7 @@
 #include "games/name_keyboard/form_nn.h"
 #include "games/name_keyboard/questions.h"
 #include "players/form_joueurs.h"
+#include "players/form_score.h"
 #include "platform/vb.h"
 
 namespace games::name_keyboard {
@@ -66,6 +67,10 @@ void fin_partie_notee_nn()
     Form_nn& f = jeu();
     common::terminer_manche(f.manche());
     f.Label_nom_note.setVisible(false);
+    // The game played, by its number: the menu may have started another game since.
+    const QString code = f.code_jeu();
+    if (!code.isEmpty())
+        players::entrer_score(code, f.Label_nom1.caption(), f.Label_score.caption());
 }
 
 void colorer_touches_niveau_nn()

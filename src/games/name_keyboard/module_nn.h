@@ -12,8 +12,8 @@ void tirer_question_nn(int level);
 void traiter_bonne_reponse_nn();
 // A wrong answer, and the end test of the clock: points off, or the end of the game.
 void traiter_mauvaise_reponse_nn();
-// The end of a scored run (the time is up): the clock stops and the name goes.  The result
-// (Label_nom1, Label_score) is what the high-score list takes.
+// The end of a scored run (the time is up): the clock stops, the name goes, and the player's
+// name (Label_nom1) and score enter the high scores of the game played.
 void fin_partie_notee_nn();
 // Game nn: the key hints of the level about to be played (nn2 keeps plain keys).
 void colorer_touches_niveau_nn();

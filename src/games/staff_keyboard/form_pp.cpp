@@ -297,17 +297,14 @@ void Form_pp::fin_de_partie()
     Timer3.setEnabled(false);
 }
 
+QString Form_pp::code_jeu() const
+{
+    return common::code_du_jeu(Label_choix_jeu.caption(), {"pp", "pp2", "pp3"});
+}
+
 void Form_pp::Command_reussi_Click()
 {
-    const QString game = Label_choix_jeu.caption();
-    QString code;
-    if (game == QLatin1String("1"))
-        code = QStringLiteral("pp");
-    else if (game == QLatin1String("2"))
-        code = QStringLiteral("pp2");
-    else if (game == QLatin1String("3"))
-        code = QStringLiteral("pp3");
-    common::enregistrer_niveau_reussi(code, Label_niveau.caption());
+    common::enregistrer_niveau_reussi(code_jeu(), Label_niveau.caption());
 }
 
 // ------------------------------------------------------------------------------- the keys

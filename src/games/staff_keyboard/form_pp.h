@@ -77,6 +77,9 @@ public:
     // The last draw of a note generator.
     int tirage_note = 0;
 
+    // The code of the game played, by its number: "pp", "pp2", "pp3"; empty for another one.
+    QString code_jeu() const;
+
     // Key k (1 to 40) as a widget.
     platform::CommandButton& touche(int key);
     const std::array<platform::CommandButton*, common::kKeyCount>& touches() const { return keys_; }

@@ -7,6 +7,7 @@
 #include "games/staff_keyboard/form_pp.h"
 #include "games/staff_keyboard/levels.h"
 #include "players/form_joueurs.h"
+#include "players/form_score.h"
 #include "platform/vb.h"
 
 namespace games::staff_keyboard {
@@ -80,16 +81,26 @@ void traiter_bonne_reponse_pp()
     common::niveau_reussi(f.manche(), f.Label_niveau, f.Command_reussi);
 }
 
+void fin_partie_notee_pp()
+{
+    Form_pp& f = jeu();
+    // The game played, by its number: the menu may have started another game since.
+    const QString code = f.code_jeu();
+    if (!code.isEmpty())
+        players::entrer_score(code, f.Label_nom1.caption(), f.Label_score.caption());
+}
+
 void traiter_mauvaise_reponse_pp()
 {
     Form_pp& f = jeu();
     // The sad face comes from the note on the staff, whatever the dialog says now.
     if (!common::montrer_visage_triste(f.Picture_note, f.note_triste))
         armer_pause_erreur();
-    // At the end of a scored run the high-score list takes its result once the score screen
-    // exists.
-    if (common::mauvaise_reponse(f.manche()) != common::FinDeManche::Aucune)
+    const common::FinDeManche fin = common::mauvaise_reponse(f.manche());
+    if (fin != common::FinDeManche::Aucune)
         f.fin_de_partie();
+    if (fin == common::FinDeManche::PartieNotee)
+        fin_partie_notee_pp();
 }
 
 } // namespace games::staff_keyboard

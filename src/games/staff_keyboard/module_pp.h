@@ -13,6 +13,8 @@ void bloquer_souris_touches_pp();
 void traiter_bonne_reponse_pp();
 // A wrong answer, and the end test of the clock: points off, or the end of the game.
 void traiter_mauvaise_reponse_pp();
+// The end of a scored run: the player's name and score enter the high scores of the game.
+void fin_partie_notee_pp();
 // The note names of the current level on the keys, in one language (game "pp2").
 void nommer_touches_francais();
 void nommer_touches_anglais();

@@ -7,6 +7,7 @@
 #include "platform/forms.h"
 #include "platform/vb.h"
 #include "players/form_joueurs.h"
+#include "players/form_score.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -118,7 +119,10 @@ void terminer_partie_notee_pn()
 {
     Form_pn& f = jeu();
     f.fin_de_partie();
-    // The player's name (Form_joueurs' DBCombo1) and Label_score go to the high-score list here.
+    // The player chosen at the login (a game without name fields) and the score enter the
+    // high scores of "pn".
+    players::entrer_score(QStringLiteral("pn"), platform::form<players::Form_joueurs>().DBCombo1.text(),
+                          f.Label_score.caption());
 }
 
 } // namespace games::staff_name

@@ -24,7 +24,8 @@ void afficher_boutons_notes_pn();
 void traiter_bonne_reponse_pn();
 // A wrong answer, and the end test of the clock: points off, or the level lost.
 void traiter_mauvaise_reponse_pn();
-// The end of a scored run (0 seconds left): the game stops; the score is handed over here.
+// The end of a scored run (0 seconds left): the game stops, and the player chosen at the
+// login and the score enter the high scores of "pn".
 void terminer_partie_notee_pn();
 
 // The notes a level (1 to 14) draws among, in draw order: the staff games' tables at levels 1
