@@ -1,5 +1,5 @@
 // Every text a player sees is whole: in each of the three languages, every shown label of the
-// menu, the player screens, the settings dialogs, the level-choice screens and the game screens
+// menu, the player screens, the settings dialogs, the high scores, the level-choice screens and the game screens
 // (one player, two players, the MIDI prompt) holds its caption, wrapped as it is painted,
 // without a cut line.
 
@@ -14,6 +14,7 @@
 #include "players/form_bulles.h"
 #include "players/form_options.h"
 #include "players/form_password.h"
+#include "players/form_score.h"
 #include "shell/form_propos.h"
 
 #include <QFontMetrics>
@@ -85,6 +86,7 @@ TEST_P(CaptionsFit, EveryShownTextIsWhole)
     expectWhole(form<players::Form_bulles>(), "note appearance");
     expectWhole(form<media::Form_bruitage>(), "effects");
     expectWhole(form<shell::Form_propos>(), "about");
+    expectWhole(form<players::Form_score>(), "high scores");
 
     for (level_choice::Game game : level_choice::kGames) {
         level_choice::LevelChoiceScreen& choice = level_choice::levelChoiceScreen(game);
