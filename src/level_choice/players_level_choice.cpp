@@ -3,6 +3,7 @@
 #include "media/form_traduction.h"
 #include "platform/vb.h"
 #include "players/form_joueurs.h"
+#include "shell/looks.h"
 
 #include <QPalette>
 
@@ -83,6 +84,9 @@ void PlayersLevelChoice::loadTexts(const media::Form_traduction& texts)
     Label_choix_nombre_joueurs.setCaption(texts.nombre_de_joueurs.caption());
     Label_nom1.setCaption(texts.nom_du_joueur_1.caption());
     Label_nom2.setCaption(texts.nom_du_joueur_2.caption());
+    // "Nombre del segundo jugador" is wider than the room left of the name box.
+    for (platform::Label* label : {&Label_nom1, &Label_nom2})
+        shell::ajuster_a_la_largeur(*label);
     Label_choix_souris_clavier.setCaption(texts.utilisation_souris_clavier.caption());
     Option3.setCaption(texts.utilisation_souris.caption());
     Option4.setCaption(texts.utilisation_clavier.caption());

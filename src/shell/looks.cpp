@@ -5,6 +5,7 @@
 #include "platform/vb.h"
 
 #include <QFile>
+#include <QFontMetricsF>
 
 namespace shell {
 
@@ -39,6 +40,16 @@ void makeTextButton(platform::Label& label)
         label.setBackColor(platform::colors::kWindowBackground);
     };
     label.onMouseUp = [&label](int, int, double, double) { label.setAppearance(0); };
+}
+
+void ajuster_a_la_largeur(platform::Label& label)
+{
+    const double inner = label.widget()->width() - 6;
+    double points = label.fontSize();
+    while (points > 8 && QFontMetricsF(label.widget()->font()).horizontalAdvance(label.caption()) > inner) {
+        points -= 0.75;
+        label.setFont(QStringLiteral("Times New Roman"), points, label.fontBold());
+    }
 }
 
 void makePictureButton(platform::Image& image)

@@ -16,6 +16,10 @@ void useHandPointer(platform::Control& control);
 // flat, with the pressed look while the mouse button is down and the hand pointer.
 void makeTextButton(platform::Label& label);
 
+// A caption longer than its label in some language ("Appearance of the note", "Nombre del
+// segundo jugador") takes a smaller Times New Roman, down to 8 points, rather than being cut.
+void ajuster_a_la_largeur(platform::Label& label);
+
 // A picture used as a button: raised while the mouse button is down, with the hand pointer.
 void makePictureButton(platform::Image& image);
 

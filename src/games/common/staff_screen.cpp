@@ -4,26 +4,9 @@
 #include "media/form_traduction.h"
 #include "players/form_bulles.h"
 #include "players/module2.h"
-
-#include <QFontMetricsF>
+#include "shell/looks.h"
 
 namespace games::common {
-
-namespace {
-
-// A caption longer than its button in some language ("Appearance of the note") takes a smaller
-// font rather than being cut.
-void ajuster_a_la_largeur(platform::Label& button)
-{
-    const double inner = button.widget()->width() - 6;
-    double points = button.fontSize();
-    while (points > 8 && QFontMetricsF(button.widget()->font()).horizontalAdvance(button.caption()) > inner) {
-        points -= 0.75;
-        button.setFont(QStringLiteral("Times New Roman"), points, button.fontBold());
-    }
-}
-
-} // namespace
 
 StaffGameScreen::StaffGameScreen(const QString& formName, const QString& code) : GameScreen(formName), code_(code)
 {
@@ -48,7 +31,7 @@ void StaffGameScreen::charger_textes_et_apparence()
     Label_apparence.setCaption(platform::form<media::Form_traduction>().apparence_de_la_note.caption());
     for (platform::Label* button : {&Label_jouer, &Label_stop, &Label_retour, &Label_suite, &Label_temps_jeu,
                                     &Label_bruitages, &Label_apparence})
-        ajuster_a_la_largeur(*button);
+        shell::ajuster_a_la_largeur(*button);
     players::charger_apparence_notes();
     platform::form<players::Form_bulles>().Label_form.setCaption(code_);
 }
