@@ -47,6 +47,9 @@ Form_score::Form_score() : Form(QStringLiteral("Form_score"))
                            platform::kTwipsPerPixel);
     lstScores.setRightTab(kListWidth - 2 * frame - 120);
     lstScores.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The table is only shown: taking the keyboard would make its first row current, and a
+    // refused score would then look like a first place.
+    lstScores.setFocusPolicy(Qt::NoFocus);
 
     Label_quitter.place((kWidth - 1935) / 2, 3720, 1935, 375);
     shell::makeTextButton(Label_quitter);

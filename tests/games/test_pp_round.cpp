@@ -67,6 +67,19 @@ TEST_F(PpRound, TimeBarStepFollowsTheDuration)
     }
 }
 
+TEST_F(PpRound, TimeBarStopsAtFullWidthWhenTheDurationShrinksMidRound)
+{
+    setDuration(QStringLiteral("60"));
+    startGame();
+    pp().Label_score.setCaption(QStringLiteral("1000"));  // no end by points meanwhile
+    advance(30 * 1000);
+    EXPECT_NEAR(pp().Label_barre_temps.width(), 5880, 1e-6);
+    setDuration(QStringLiteral("30"));
+    advance(29 * 1000);
+    EXPECT_EQ(pp().Label_temps.caption(), "1");
+    EXPECT_NEAR(pp().Label_barre_temps.width(), games::common::kFullBar, 1e-6);
+}
+
 TEST_F(PpRound, ScoreBarStopsShrinkingAtFiftyNineTwips)
 {
     startGame();

@@ -4,6 +4,8 @@
 
 #include "media/form_traduction.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 using namespace score_test;
@@ -82,6 +84,22 @@ TEST_F(ScoreScreen, AHandOverEntersTheScoreShowsItSelectedAndTheNextShowingReads
     EXPECT_EQ(selected, 1);
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("Scores_pp.tvo")))) << "another game's file is untouched";
     EXPECT_TRUE(screens.messages.isEmpty());
+}
+
+// A score that ranks nowhere selects no row: a lit first row would tell the child it came first.
+TEST_F(ScoreScreen, ARefusedScoreSelectsNoRow)
+{
+    // The desktop activates the screen and gives the keyboard to its first control.
+    onScoreScreen = [this](Form_score& s) {
+        s.activateWindow();
+        QCoreApplication::processEvents();
+        selected = s.lstScores.listIndex();
+        s.Label_quitter.userClick();
+    };
+    players::entrer_score(QStringLiteral("pp"), QStringLiteral("Zoé"), QStringLiteral("-210"));
+    EXPECT_EQ(shownModal, 1);
+    EXPECT_EQ(rowsShown.value(0), "1. *****************|-100");
+    EXPECT_EQ(selected, -1);
 }
 
 TEST_F(ScoreScreen, EnterTheCloseLabelAndTheDesktopCloseAllCloseIt)

@@ -8,6 +8,8 @@
 #include "platform/timer.h"
 #include "platform/vb.h"
 
+#include <algorithm>
+
 namespace games::common {
 
 using platform::str;
@@ -68,8 +70,10 @@ bool seconde_horloge(const RoundWidgets& w, const QString& colour, bool& metrono
     const bool scored = partie_notee(w);
     if (scored)
         duration = kScoredRunSeconds;
+    // A shorter duration chosen in the middle of a round speeds the bar up; it stops at full
+    // width rather than running past the end of its strip.
     if (duration > 0)
-        w.Label_barre_temps.setWidth(w.Label_barre_temps.width() + kFullBar / duration);
+        w.Label_barre_temps.setWidth(std::min(w.Label_barre_temps.width() + kFullBar / duration, kFullBar));
 
     const double seconds = val(w.Label_temps.caption());
     if (scored)

@@ -210,6 +210,11 @@ platform::Label* Form_pn::bouton_du_nom(const QString& note)
 
 void Form_pn::nom_MouseMove(platform::Label& button)
 {
+    // One name at a time: a pointer that leaves a name over the staff or jumps straight to
+    // another never crosses the background, so the others are put back here.
+    for (platform::Label* other : names_)
+        if (other != &button)
+            other->setForeColor(platform::colors::kBlack);
     button.setForeColor(kMagenta);
 }
 
