@@ -1,20 +1,15 @@
 #include "games/staff_name/form_pn.h"
 
-#include "games/staff_name/module_pn.h"
+#include "games/common/game_screen.h"
 #include "games/common/progress.h"
 #include "games/common/staff_notes.h"
-#include "media/form_bruitage.h"
+#include "games/staff_name/module_pn.h"
 #include "media/form_instrument.h"
-#include "media/form_traduction.h"
 #include "media/res_picture.h"
-#include "players/form_bulles.h"
 #include "players/form_joueurs.h"
-#include "players/form_options.h"
-#include "players/module2.h"
 #include "platform/resources.h"
 #include "platform/vb.h"
 #include "shell/looks.h"
-
 
 namespace games::staff_name {
 
@@ -25,26 +20,8 @@ namespace {
 
 constexpr quint32 kRed = 0x0000FF;
 constexpr quint32 kMagenta = 0xFF00FF;
-constexpr quint32 kLightYellow = 0xC0FFFF;
 // The row of the score and time words, just above the score bar.
 constexpr double kBottomRow = 8265;
-
-// The texts of the bottom row and the level: bold 9.75-point Arial on the background.
-void designSmallText(platform::Label& label, double left, double top, double width, int alignment,
-                     const QString& caption)
-{
-    label.place(left, top, width, 255);
-    label.setFont(QStringLiteral("Arial"), 9.75, true);
-    label.setAlignment(alignment);
-    label.setBackStyle(0);
-    label.setCaption(caption);
-}
-
-void designBar(platform::Label& bar, double top, double width, quint32 colour)
-{
-    bar.place(120, top, width, 135);
-    bar.setBackColor(colour);
-}
 
 // A widget that only holds state, out of sight.
 void designHolder(platform::Control& holder, double left, double top)
@@ -105,21 +82,24 @@ Form_pn::Form_pn() : StaffGameScreen(QStringLiteral("Form_pn"), QStringLiteral("
     Metronome_stop.setPicture(platform::designPicture(formName(), QStringLiteral("Metronome_stop")));
 
     // Level, score and time.
-    designSmallText(Label_level, 10200, 7800, 1035, 2, QStringLiteral("NIVEAU"));
+    common::texte_du_jeu(Label_level, 10200, 7800, 1035, 2);
+    Label_level.setCaption(QStringLiteral("NIVEAU"));
     Label_level.setForeColor(kMagenta);
-    designSmallText(Label_niveau, 11160, 7800, 495, 0, QString());
+    common::texte_du_jeu(Label_niveau, 11160, 7800, 495);
     Label_niveau.setForeColor(kMagenta);
     // The words of the score and the time share one row above their two bars (the score on the
     // left, the time on the right, as on the other game screens), so that no bar cuts them.
-    designSmallText(Label_sc, 120, kBottomRow, 1095, 0, QStringLiteral("SCORE"));
-    designSmallText(Label_score, 1080, kBottomRow, 855, 2, QStringLiteral("0"));
-    designSmallText(Label_temps_restant, 5895, kBottomRow, 3795, 1, QStringLiteral("TEMPS RESTANT"));
-    designSmallText(Label_temps, 9690, kBottomRow, 735, 2, QStringLiteral("0"));
-    designSmallText(Label_secondes, 10425, kBottomRow, 1455, 0, QStringLiteral("SECONDES"));
-    designBar(Label_rouge_score, 8520, 11760, kRed);
-    designBar(Label_barre_score, 8520, 5880, kLightYellow);
-    designBar(Label_rouge_temps, 8760, 11760, kRed);
-    designBar(Label_barre_temps, 8760, 15, kLightYellow);
+    common::texte_du_jeu(Label_sc, 120, kBottomRow, 1095);
+    Label_sc.setCaption(QStringLiteral("SCORE"));
+    common::texte_du_jeu(Label_score, 1080, kBottomRow, 855, 2);
+    Label_score.setCaption(QStringLiteral("0"));
+    common::texte_du_jeu(Label_temps_restant, 5895, kBottomRow, 3795, 1);
+    Label_temps_restant.setCaption(QStringLiteral("TEMPS RESTANT"));
+    common::texte_du_jeu(Label_temps, 9690, kBottomRow, 735, 2);
+    Label_temps.setCaption(QStringLiteral("0"));
+    common::texte_du_jeu(Label_secondes, 10425, kBottomRow, 1455);
+    Label_secondes.setCaption(QStringLiteral("SECONDES"));
+    common::barres_du_jeu(Label_rouge_score, Label_barre_score, Label_rouge_temps, Label_barre_temps, 8520, 8760);
 
     // The ring of name buttons, hidden until a level shows its own.
     names_ = {
@@ -245,12 +225,7 @@ void Form_pn::nom_Click(const QString& note)
         traiter_mauvaise_reponse_pn();
 }
 
-} // namespace games::staff_name
-
 // ------------------------------------------------------------------------------- the round
-
-namespace games::staff_name {
-
 
 void Form_pn::lancer_compte_a_rebours()
 {
@@ -263,7 +238,7 @@ void Form_pn::Label_jouer_Click() { lancer_compte_a_rebours(); }
 
 void Form_pn::Timer4_Timer()
 {
-    const QString seconds = platform::form<players::Form_options>().Text_temps.text();
+    const QString seconds = common::duree_du_jeu();
     if (!common::seconde_compte_a_rebours(manche(), seconds))
         return;
     afficher_boutons_notes_pn();
@@ -294,8 +269,7 @@ void Form_pn::Command_niveau_Click(int level)
 
 void Form_pn::Timer1_Timer()
 {
-    const double duration = val(platform::form<players::Form_options>().Text_temps.text());
-    if (common::seconde_horloge(manche(), QStringLiteral("pn"), metronome_a_droite, duration))
+    if (common::seconde_horloge(manche(), QStringLiteral("pn"), metronome_a_droite, val(common::duree_du_jeu())))
         traiter_mauvaise_reponse_pn();
 }
 
