@@ -25,9 +25,9 @@ void StaffGameScreen::fin_de_partie()
     Picture_note2.setVisible(false);
 }
 
-void StaffGameScreen::charger_textes_et_apparence()
+void StaffGameScreen::charger_textes_et_apparence(platform::Label* port)
 {
-    charger_legendes();
+    charger_legendes(port);
     Label_apparence.setCaption(platform::form<media::Form_traduction>().apparence_de_la_note.caption());
     for (platform::Label* button : {&Label_jouer, &Label_stop, &Label_retour, &Label_suite, &Label_temps_jeu,
                                     &Label_bruitages, &Label_apparence})

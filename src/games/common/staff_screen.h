@@ -35,9 +35,10 @@ protected:
     // code: the screen's code in the appearance dialog's Label_form ("pp", "pn").
     StaffGameScreen(const QString& formName, const QString& code);
 
-    // The captions of the shared widgets from the text store, in the current language; then
-    // the player's note appearance goes into the appearance dialog, which serves this screen.
-    void charger_textes_et_apparence();
+    // The captions of the shared widgets (and of the MIDI prompt, when given) from the text
+    // store, in the current language; then the player's note appearance goes into the
+    // appearance dialog, which serves this screen.
+    void charger_textes_et_apparence(platform::Label* port = nullptr);
 
 private:
     QString code_;

@@ -180,8 +180,7 @@ Form_pp::Form_pp() : StaffGameScreen(QStringLiteral("Form_pp"), QStringLiteral("
 void Form_pp::Form_Load()
 {
     centre();
-    charger_textes_et_apparence();
-    Label_port.setCaption(platform::form<media::Form_traduction>().Label_port.caption());
+    charger_textes_et_apparence(&Label_port);
     entree_midi.lister_peripheriques();
 }
 
