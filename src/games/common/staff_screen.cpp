@@ -1,6 +1,7 @@
 #include "games/common/staff_screen.h"
 
 #include "games/common/game_screen.h"
+#include "games/common/staff_notes.h"
 #include "media/form_traduction.h"
 #include "players/form_bulles.h"
 #include "players/module2.h"
@@ -23,6 +24,17 @@ void StaffGameScreen::fin_de_partie()
     terminer_manche(manche());
     Picture_note.setVisible(false);
     Picture_note2.setVisible(false);
+}
+
+void StaffGameScreen::bonne_reponse_sur_portee()
+{
+    arreter_bruitage();
+    portee_vide(Picture_note, Picture_note2);
+    note_triste = false;
+    if (!bonne_reponse(manche()))
+        return;
+    fin_de_partie();
+    niveau_reussi(manche(), Label_niveau, Command_reussi);
 }
 
 void StaffGameScreen::charger_textes_et_apparence(platform::Label* port)

@@ -28,6 +28,9 @@ public:
     // Every end of a game (passed, lost, the end of a scored run): the clock and the pause
     // stop, the note goes, the appearance may be changed again.
     virtual void fin_de_partie();
+    // A right answer: the effect stops, the staff goes empty (no sad face is left to show) and
+    // the round scores it; a passed level ends the game and offers the next one.
+    void bonne_reponse_sur_portee();
     // The appearance dialog (told which screen opened it), shown modal.
     void Label_apparence_Click();
 

@@ -69,17 +69,7 @@ void bloquer_souris_touches_pp()
     common::blockPianoMouse(jeu().touches());
 }
 
-void traiter_bonne_reponse_pp()
-{
-    Form_pp& f = jeu();
-    common::arreter_bruitage();
-    common::portee_vide(f.Picture_note, f.Picture_note2);
-    f.note_triste = false;
-    if (!common::bonne_reponse(f.manche()))
-        return;
-    f.fin_de_partie();
-    common::niveau_reussi(f.manche(), f.Label_niveau, f.Command_reussi);
-}
+void traiter_bonne_reponse_pp() { jeu().bonne_reponse_sur_portee(); }
 
 void fin_partie_notee_pp()
 {

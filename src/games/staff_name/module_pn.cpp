@@ -82,18 +82,7 @@ std::optional<common::DrawnNote> tirer_note_pn(int level)
     return common::tirer_note_parmi(notes_du_niveau(level));
 }
 
-void traiter_bonne_reponse_pn()
-{
-    Form_pn& f = jeu();
-    const common::RoundWidgets w = f.manche();
-    common::arreter_bruitage();
-    common::portee_vide(f.Picture_note, f.Picture_note2);
-    f.note_triste = false;
-    if (!common::bonne_reponse(w))
-        return;
-    f.fin_de_partie();
-    common::niveau_reussi(w, f.Label_niveau, f.Command_reussi);
-}
+void traiter_bonne_reponse_pn() { jeu().bonne_reponse_sur_portee(); }
 
 void traiter_mauvaise_reponse_pn()
 {
