@@ -30,6 +30,17 @@ RoundWidgets GameScreen::manche()
             Label_suite, save_score,  Metronome_stop,    Timer1,            Timer2,      Timer4};
 }
 
+RoundWidgets GameScreen::manche_a_deux_joueurs(platform::Label& nom2, platform::Label& reponseJoueur,
+                                               platform::Label& score1, platform::Label& score2)
+{
+    RoundWidgets w = GameScreen::manche();
+    w.Label_nom2 = &nom2;
+    w.Label_reponse_joueur = &reponseJoueur;
+    w.Label_score1 = &score1;
+    w.Label_score2 = &score2;
+    return w;
+}
+
 void GameScreen::charger_legendes(platform::Label* port)
 {
     copier_legendes({Label_jouer, Label_retour, Label_suite, Label_level, Label_stop, Label_sc, Label_temps_restant,

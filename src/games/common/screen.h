@@ -88,6 +88,11 @@ protected:
     // store, in the current language.
     void charger_legendes(platform::Label* port = nullptr);
 
+    // The round's widgets with the two-player part of a screen that has one: the second
+    // player's name, who played last and the two scores.
+    RoundWidgets manche_a_deux_joueurs(platform::Label& nom2, platform::Label& reponseJoueur, platform::Label& score1,
+                                       platform::Label& score2);
+
     // The next question of a level (Command_niveau1 .. 4), the level passed, and the ticks of
     // the clock, the pause and the countdown.
     virtual void Command_niveau_Click(int level) = 0;

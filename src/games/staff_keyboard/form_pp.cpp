@@ -197,10 +197,7 @@ platform::CommandButton& Form_pp::touche(int key)
 
 common::RoundWidgets Form_pp::manche()
 {
-    return {Label_temps,  Label_score, Label_barre_score, Label_barre_temps, Label_debut,
-            Label_timer2, Label_aide,  Label_suite,       save_score,        Metronome_stop,
-            Timer1,       Timer2,      Timer4,            &Label_nom2,       &Label_reponse_joueur,
-            &Label_score1, &Label_score2};
+    return manche_a_deux_joueurs(Label_nom2, Label_reponse_joueur, Label_score1, Label_score2);
 }
 
 // ------------------------------------------------------------------------------- the round
