@@ -86,9 +86,8 @@ protected:
     // Captions of the screen's widgets from the text store (each screen adds its own).
     virtual void loadTexts(const media::Form_traduction& texts);
     // Hands the choices over to the game screen and shows it.  With SCORE selected it runs for
-    // the last level, and scoredRun() is true meanwhile.
+    // the last level, as a scored run (see markScoredRun).
     virtual void launch(int level);
-    bool scoredRun() const { return scoredRun_; }
     // Right after the level is written: the game screen's save_score is shown for a scored run
     // and hidden otherwise.
     void markScoredRun(platform::Label& save_score) const;

@@ -4,10 +4,6 @@
 #include "games/common/progress.h"
 #include "games/name_keyboard/module_nn.h"
 #include "games/name_keyboard/questions.h"
-#include "media/form_bruitage.h"
-#include "media/form_traduction.h"
-#include "players/form_options.h"
-#include "players/module2.h"
 #include "platform/vb.h"
 #include "shell/looks.h"
 

@@ -1,20 +1,13 @@
 #include "games/staff_keyboard/form_pp.h"
 
 #include "games/common/game_screen.h"
-#include "games/common/note_style.h"
 #include "games/common/piano.h"
 #include "games/common/progress.h"
 #include "games/common/round.h"
 #include "games/common/staff_notes.h"
 #include "games/staff_keyboard/levels.h"
 #include "games/staff_keyboard/module_pp.h"
-#include "media/form_bruitage.h"
 #include "media/form_instrument.h"
-#include "media/form_traduction.h"
-#include "players/form_bulles.h"
-#include "players/form_options.h"
-#include "players/module2.h"
-#include "platform/resources.h"
 #include "platform/vb.h"
 #include "shell/looks.h"
 
@@ -33,7 +26,6 @@ constexpr common::PianoLefts kKeyLefts{
 
 constexpr quint32 kRed = 0x0000FF;
 constexpr quint32 kMagenta = 0xFF00FF;
-constexpr quint32 kLightYellow = 0xC0FFFF;
 
 // Widgets that only hold state lie to the right of the visible area.
 constexpr double kOutside = 12480;
