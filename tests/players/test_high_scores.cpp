@@ -178,10 +178,11 @@ TEST_F(Ranking, ANewScoreGoesAboveTheFirstLowerOneAndBelowEveryEqualOne)
         EXPECT_EQ(list.listIndex(), c.rank - 1) << "the new row is selected";
         // The rows above stay, the rows below move down one place renumbered, the last goes.
         for (int r = 1; r <= 10; ++r) {
-            if (r < c.rank)
+            if (r < c.rank) {
                 EXPECT_EQ(rows[r - 1], old[r - 1]);
-            else if (r > c.rank)
+            } else if (r > c.rank) {
                 EXPECT_EQ(rows[r - 1].section(QLatin1Char(' '), 1), old[r - 2].section(QLatin1Char(' '), 1));
+            }
             EXPECT_TRUE(rows[r - 1].startsWith(QStringLiteral("%1. ").arg(r)));
         }
         QStringList disk = entriesOnDisk(file_);

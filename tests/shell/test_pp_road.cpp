@@ -315,8 +315,9 @@ TEST_F(PpRoad, AScoredRunEndsInTheHighScoresOfTheGameAndIsReadBackNextTime)
             ++answers;
         }
         testing_support::advance(1000);
-        if (scores.showings.isEmpty())
+        if (scores.showings.isEmpty()) {
             EXPECT_NEAR(pp().Label_barre_temps.width(), (second + 1) * games::common::kFullBar / 60, 1e-6);
+        }
     }
     ASSERT_EQ(scores.showings.size(), 1) << messages();
     EXPECT_EQ(pp().Label_temps.caption(), "0");
