@@ -205,11 +205,7 @@ void HighScoreList::FillScoreList(platform::ListBox& theList)
             // Kept as it is: the entries it may hold are not replaced by default ones.
             unreadable_ = true;
             fail(info.isDir() ? QStringLiteral("Is a directory") : file.errorString());
-            for (int k = 0; k < listCount_; ++k) {
-                QString name = kDefaultName;
-                PadToWidth(name, theList);
-                theList.addItem(rang(k) + name + separator_ + QString::number(kDefaultScore));
-            }
+            addDefaultRows(theList);
             return;
         }
         const QString head = QString::fromLatin1(file.read(kValidityChars));
@@ -231,14 +227,17 @@ void HighScoreList::FillScoreList(platform::ListBox& theList)
     }
     file.close();
 
-    QStringList lines;
-    for (int k = 0; k < listCount_; ++k) {
-        lines << defaultLine();
-        QString name = kDefaultName;
-        PadToWidth(name, theList);
-        theList.addItem(rang(k) + name + separator_ + QString::number(kDefaultScore));
-    }
-    writeFile(lines);
+    addDefaultRows(theList);
+    writeFile(QStringList(listCount_, defaultLine()));
+}
+
+void HighScoreList::addDefaultRows(platform::ListBox& theList)
+{
+    QString name = kDefaultName;
+    PadToWidth(name, theList);
+    const QString row = name + separator_ + QString::number(kDefaultScore);
+    for (int k = 0; k < listCount_; ++k)
+        theList.addItem(rang(k) + row);
 }
 
 int16_t HighScoreList::FindScorePosition(const platform::ListBox& theList, int32_t pScore) const

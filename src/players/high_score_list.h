@@ -83,6 +83,8 @@ private:
     void setDefaults();
     // The default entry: asterisks and -100.
     QString defaultLine() const;
+    // A table of default entries in the list box, their names padded.
+    void addDefaultRows(platform::ListBox& theList);
     // Writes the lines (each scrambled, ended by CR LF) in place of the file, or records why
     // it could not.
     bool writeFile(const QStringList& lines);
