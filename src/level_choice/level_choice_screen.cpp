@@ -19,13 +19,6 @@ QString levelPictureName(const GameLevels& game, int level)
     return game.picturePrefix() + QStringLiteral("%1").arg(level, game.pictureDigits, 10, QLatin1Char('0'));
 }
 
-QPixmap loadResourcePicture(const QString& type, const QString& name)
-{
-    media::ResPicture loader;
-    loader.setFileName(platform::programFile());
-    return loader.LoadResPicture(type, name);
-}
-
 QPixmap storedMetronome(const QString& colour)
 {
     const QString name = QStringLiteral("Metronome_droite_") + colour;
@@ -101,7 +94,7 @@ void LevelChoiceScreen::setEntries(std::vector<platform::Label*> levels, platfor
 void LevelChoiceScreen::Form_Load()
 {
     centre();
-    setPicture(loadResourcePicture(QStringLiteral("fond"), game_.colour));
+    setPicture(media::loadResourcePicture(QStringLiteral("fond"), game_.colour));
     showLevelPicture(1);
     loadTexts(platform::form<media::Form_traduction>());
     // Run here rather than through the named action, so that a failure fails the load and
@@ -128,7 +121,7 @@ QString LevelChoiceScreen::pictureName(int level) const { return levelPictureNam
 
 void LevelChoiceScreen::showLevelPicture(int level)
 {
-    Image_niveau.setPicture(loadResourcePicture(QStringLiteral("niveaux"), pictureName(level)));
+    Image_niveau.setPicture(media::loadResourcePicture(QStringLiteral("niveaux"), pictureName(level)));
 }
 
 void LevelChoiceScreen::Command_niveau_Click()

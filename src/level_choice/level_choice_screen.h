@@ -37,9 +37,6 @@ struct GameLevels {
 // The name of a level's picture ("b01", "us07", "nn3"), in the current language.
 QString levelPictureName(const GameLevels& game, int level);
 
-// A picture of the program file's resources, loaded by a picture loader of its own.
-QPixmap loadResourcePicture(const QString& type, const QString& name);
-
 // The picture store's metronome swung to the right, in a game's colour.
 QPixmap storedMetronome(const QString& colour);
 

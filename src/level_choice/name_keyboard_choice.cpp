@@ -3,6 +3,7 @@
 #include "games/common/launch.h"
 #include "games/name_keyboard/form_nn.h"
 #include "games/name_keyboard/module_nn.h"
+#include "media/res_picture.h"
 #include "platform/vb.h"
 #include "players/form_options.h"
 #include "players/module2.h"
@@ -38,7 +39,7 @@ void NameKeyboardChoice::handOver(int level)
     markScoredRun(nn.save_score);
     platform::form<players::Form_options>().Label_jeu.setCaption(game().code);
     nn.Metronome_stop.setPicture(storedMetronome(game().colour));
-    nn.setPicture(loadResourcePicture(QStringLiteral("fond"), game().colour));
+    nn.setPicture(media::loadResourcePicture(QStringLiteral("fond"), game().colour));
     nn.Label_choix_jeu.setCaption(gameNumber_);
     nn.Show();
     handOverPlayers(nn, &games::name_keyboard::bloquer_souris_touches_nn);

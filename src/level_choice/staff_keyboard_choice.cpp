@@ -4,6 +4,7 @@
 #include "games/staff_keyboard/form_pp.h"
 #include "games/staff_keyboard/module_pp.h"
 #include "media/form_image.h"
+#include "media/res_picture.h"
 #include "platform/vb.h"
 #include "players/form_bulles.h"
 #include "players/form_options.h"
@@ -43,7 +44,7 @@ void StaffKeyboardChoice::handOver(int level)
     pp.Label_niveau.setCaption(platform::str(level));
     markScoredRun(pp.save_score);
     platform::form<players::Form_options>().Label_jeu.setCaption(game().code);
-    pp.setPicture(loadResourcePicture(QStringLiteral("fond"), game().colour));
+    pp.setPicture(media::loadResourcePicture(QStringLiteral("fond"), game().colour));
     if (staff_.forcesBubble) {
         players::Form_bulles& bulles = platform::form<players::Form_bulles>();
         for (platform::Image* style : {&bulles.Image_ronde, &bulles.Image_blanche, &bulles.Image_noire,

@@ -151,4 +151,11 @@ QPixmap ResPicture::LoadResPicture(const QVariant& resType, const QVariant& id)
     return picture;
 }
 
+QPixmap loadResourcePicture(const QString& type, const QString& name)
+{
+    ResPicture loader;
+    loader.setFileName(platform::programFile());
+    return loader.LoadResPicture(type, name);
+}
+
 } // namespace media

@@ -81,4 +81,8 @@ private:
     QString path_;
 };
 
+// A picture of the program file's resources, loaded by a picture loader of its own (raises as
+// LoadResPicture does).
+QPixmap loadResourcePicture(const QString& type, const QString& name);
+
 } // namespace media

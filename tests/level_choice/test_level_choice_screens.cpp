@@ -21,7 +21,7 @@ constexpr quint32 kRed = 0xFF;
 
 qint64 pictureKey(const QString& type, const QString& name)
 {
-    return level_choice::loadResourcePicture(type, name).cacheKey();
+    return media::loadResourcePicture(type, name).cacheKey();
 }
 
 // The entries' raised looks, level 1 first, SCORE last ("1000...0" = level 1 selected).

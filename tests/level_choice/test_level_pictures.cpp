@@ -99,7 +99,7 @@ TEST_F(LevelPictures, EveryEntryOfEveryScreenShowsItsLevelsPicture)
             LevelChoiceScreen& screen = level_choice::levelChoiceScreen(s.game);
             const QString prefix = QLatin1String(s.prefix ? s.prefix : pp2Prefixes[l]);
             auto expected = [&](int level) {
-                return level_choice::loadResourcePicture(
+                return media::loadResourcePicture(
                            "niveaux", prefix + QStringLiteral("%1").arg(level, s.digits, 10, QLatin1Char('0')))
                     .cacheKey();
             };

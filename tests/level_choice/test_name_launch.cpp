@@ -8,6 +8,7 @@
 #include "level_choice/name_keyboard_choice.h"
 #include "media/form_bruitage.h"
 #include "media/form_image.h"
+#include "media/res_picture.h"
 #include "players/form_options.h"
 #include "shell/level_choice_links.h"
 
@@ -107,7 +108,7 @@ TEST_P(NameLaunch, PlayersAndInputs)
         EXPECT_EQ(nn->Label_niveau.caption(), QString::number(r.level));
         EXPECT_EQ(nn->Label_choix_jeu.caption(), g.number);
         EXPECT_EQ(platform::form<players::Form_options>().Label_jeu.caption(), codeOf(g.game));
-        EXPECT_EQ(nn->picture().cacheKey(), level_choice::loadResourcePicture("fond", g.colour).cacheKey());
+        EXPECT_EQ(nn->picture().cacheKey(), media::loadResourcePicture("fond", g.colour).cacheKey());
         EXPECT_EQ(nn->Metronome_stop.picture().cacheKey(), storeKey(QStringLiteral("Metronome_droite_") + g.colour));
         EXPECT_EQ(nn->Label_nom1.caption(), QStringLiteral("Zoé"));
         EXPECT_EQ(nn->Label_nom2.caption(), r.twoPlayers ? QStringLiteral("Hugo") : QString());

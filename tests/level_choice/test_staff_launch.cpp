@@ -9,6 +9,7 @@
 #include "media/form_bruitage.h"
 #include "media/form_image.h"
 #include "media/form_traduction.h"
+#include "media/res_picture.h"
 #include "players/form_bulles.h"
 #include "players/form_options.h"
 
@@ -113,7 +114,7 @@ TEST_P(StaffLaunch, OnePlayerWithTheMouseAtLevelOne)
     EXPECT_EQ(pp->Label_niveau.caption(), "1");
     EXPECT_EQ(pp->Label_choix_jeu.caption(), g.number);
     EXPECT_EQ(platform::form<players::Form_options>().Label_jeu.caption(), codeOf(g.game));
-    EXPECT_EQ(pp->picture().cacheKey(), level_choice::loadResourcePicture("fond", g.colour).cacheKey());
+    EXPECT_EQ(pp->picture().cacheKey(), media::loadResourcePicture("fond", g.colour).cacheKey());
     EXPECT_EQ(pp->Metronome_stop.picture().cacheKey(), metronomeKey(g.colour));
     expectOnePlayerWithTheMouse(*pp);
     // The names are handed over even to one player, who does not see them.

@@ -10,6 +10,7 @@
 #include "level_choice/form_choix_nn.h"
 #include "media/form_image.h"
 #include "media/form_traduction.h"
+#include "media/res_picture.h"
 #include "platform/audio/effect_player.h"
 #include "platform/audio/note_synth.h"
 #include "platform/forms.h"
@@ -98,7 +99,7 @@ TEST_P(NnRoadBy, LevelOnePassedUnlocksEveryLevelAndSuivantWalksThem)
         ASSERT_EQ(screens.midi->openDevices(), QList<int>{0}) << messages();
     }
     EXPECT_EQ(nn().Label_niveau.caption(), "1");
-    EXPECT_EQ(nn().picture().cacheKey(), level_choice::loadResourcePicture("fond", "vert_clair").cacheKey());
+    EXPECT_EQ(nn().picture().cacheKey(), media::loadResourcePicture("fond", "vert_clair").cacheKey());
     EXPECT_EQ(nn().touche(8).picture().cacheKey(), form<media::Form_image>().Image_orange.picture().cacheKey());
 
     // Level 1 to 200 points: the names in French and their colours.

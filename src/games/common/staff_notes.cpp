@@ -5,7 +5,6 @@
 #include "media/res_picture.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
-#include "platform/resources.h"
 #include "platform/timer.h"
 #include "platform/vb.h"
 
@@ -26,13 +25,6 @@ const NotePicture kStaffNotes[] = {
     {QStringLiteral("25_fa"), 25, QStringLiteral("fa")},    {QStringLiteral("27_sol"), 27, QStringLiteral("sol")},
 };
 constexpr int kTableLevels = 4;
-
-QPixmap charger(const QString& type, const QString& name)
-{
-    media::ResPicture loader;
-    loader.setFileName(platform::programFile());
-    return loader.LoadResPicture(type, name);
-}
 
 } // namespace
 
@@ -60,18 +52,18 @@ bool afficher_note(platform::PictureBox& Picture_note, platform::PictureBox& Pic
                    const QString& image)
 {
     const QString style = type_de_style(nb_note);
-    Picture_note.setPicture(charger(style, image));
+    Picture_note.setPicture(media::loadResourcePicture(style, image));
     // Only the smiley style has sad faces (a malformed "02" draws in bulle, without one).
     if (style != QLatin1String(kNoteStyles[kSmileyStyle - 1]))
         return false;
-    Picture_note2.setPicture(charger(style, image + QStringLiteral("_2")));
+    Picture_note2.setPicture(media::loadResourcePicture(style, image + QStringLiteral("_2")));
     return true;
 }
 
 void portee_vide(platform::PictureBox& Picture_note, platform::PictureBox& Picture_note2)
 {
     for (platform::PictureBox* note : {&Picture_note, &Picture_note2})
-        note->setPicture(charger(QStringLiteral("divers"), QStringLiteral("portee")));
+        note->setPicture(media::loadResourcePicture(QStringLiteral("divers"), QStringLiteral("portee")));
 }
 
 bool montrer_visage_triste(platform::PictureBox& Picture_note, bool noteTriste)

@@ -158,9 +158,7 @@ Form_pn::Form_pn() : StaffGameScreen(QStringLiteral("Form_pn"), QStringLiteral("
 void Form_pn::Form_Load()
 {
     centre();
-    media::ResPicture background;
-    background.setFileName(platform::programFile());
-    setPicture(background.LoadResPicture(QStringLiteral("fond"), QStringLiteral("pn")));
+    setPicture(media::loadResourcePicture(QStringLiteral("fond"), QStringLiteral("pn")));
 
     charger_textes_et_apparence();
 
