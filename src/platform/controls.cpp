@@ -23,6 +23,15 @@ int vbButton(Qt::MouseButton b)
     }
 }
 
+int vbButtons(Qt::MouseButtons buttons)
+{
+    int b = 0;
+    if (buttons & Qt::LeftButton) b |= 1;
+    if (buttons & Qt::RightButton) b |= 2;
+    if (buttons & Qt::MiddleButton) b |= 4;
+    return b;
+}
+
 namespace {
 int vbShift(Qt::KeyboardModifiers m)
 {
@@ -229,11 +238,8 @@ bool Control::handleMouseRelease(QMouseEvent* e)
 
 bool Control::handleMouseMove(QMouseEvent* e)
 {
-    int b = 0;
-    if (e->buttons() & Qt::LeftButton) b |= 1;
-    if (e->buttons() & Qt::RightButton) b |= 2;
-    if (e->buttons() & Qt::MiddleButton) b |= 4;
-    userMouseMove(b, pixelsToTwips(e->position().x()), pixelsToTwips(e->position().y()), vbShift(e->modifiers()));
+    userMouseMove(vbButtons(e->buttons()), pixelsToTwips(e->position().x()), pixelsToTwips(e->position().y()),
+                  vbShift(e->modifiers()));
     return true;
 }
 

@@ -18,6 +18,8 @@ class Form;
 
 // The mouse button as the handlers number it: 1 left, 2 right, 4 middle.
 int vbButton(Qt::MouseButton button);
+// The buttons held down during a move, added up the same way.
+int vbButtons(Qt::MouseButtons buttons);
 
 // Mouse pointers: 0 default, 1 arrow, 11 hourglass, 12 no drop, 99 custom (setMouseIcon).
 enum MousePointerCode { kPointerDefault = 0, kPointerArrow = 1, kPointerNoDrop = 12, kPointerCustom = 99 };

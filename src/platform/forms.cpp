@@ -280,11 +280,7 @@ void Form::mouseReleaseEvent(QMouseEvent* e)
 
 void Form::mouseMoveEvent(QMouseEvent* e)
 {
-    int buttons = 0;
-    if (e->buttons() & Qt::LeftButton) buttons |= 1;
-    if (e->buttons() & Qt::RightButton) buttons |= 2;
-    if (e->buttons() & Qt::MiddleButton) buttons |= 4;
-    userMouseMove(buttons, pixelsToTwips(e->position().x()), pixelsToTwips(e->position().y()));
+    userMouseMove(vbButtons(e->buttons()), pixelsToTwips(e->position().x()), pixelsToTwips(e->position().y()));
 }
 
 void Form::userMouseMove(int button, double x, double y, int shift)
