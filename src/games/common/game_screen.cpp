@@ -1,13 +1,10 @@
 #include "games/common/game_screen.h"
 
 #include "games/common/round.h"
-#include "media/form_bruitage.h"
-#include "media/form_traduction.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/vb.h"
 #include "players/form_options.h"
-#include "players/module2.h"
 
 namespace games::common {
 
@@ -52,35 +49,6 @@ void entree_midi_du_jeu(platform::Label& port, platform::ListBox& list, platform
     start.setBackColor(platform::colors::kWhite);
     start.setCaption(QStringLiteral("Ok"));
     start.setVisible(false);
-}
-
-void copier_legendes(const GameCaptions& c)
-{
-    auto& t = platform::form<media::Form_traduction>();
-    c.Label_jouer.setCaption(t.jouer_rejouer.caption());
-    c.Label_retour.setCaption(t.retour.caption());
-    c.Label_suite.setCaption(t.suivant.caption());
-    c.Label_level.setCaption(t.niveau.caption());
-    c.Label_stop.setCaption(t.arreter.caption());
-    c.Label_sc.setCaption(t.score.caption());
-    c.Label_temps_restant.setCaption(t.temps_restant.caption());
-    c.Label_temps_jeu.setCaption(t.duree_du_jeu.caption());
-    c.Label_bruitages.setCaption(t.bruitages.caption());
-    c.Label_secondes.setCaption(t.secondes.caption());
-    if (c.Label_port)
-        c.Label_port->setCaption(t.Label_port.caption());
-}
-
-void ouvrir_bruitages()
-{
-    players::charger_bruitages();
-    platform::form<media::Form_bruitage>().Show(1);
-}
-
-void ouvrir_duree_du_jeu()
-{
-    players::charger_duree();
-    platform::form<players::Form_options>().Show(1);
 }
 
 QString duree_du_jeu()

@@ -1,8 +1,8 @@
 #pragma once
-// What the game screens share besides the round: the looks of their texts, bars and MIDI
-// widgets, their captions from the text store, and their two settings buttons.  Each screen
-// places its own widgets; this code dresses them alike.  (The keyboard cursors are dressed by
-// keyboard_cursors.h.)
+// The looks the game screens share: their texts, bars and MIDI widgets, and the game duration
+// they read.  Each screen places its own widgets; this code dresses them alike.  (The widgets
+// themselves, their captions and settings buttons are screen.h's; the keyboard cursors are
+// dressed by keyboard_cursors.h.)
 
 #include <QString>
 
@@ -31,26 +31,6 @@ void barres_du_jeu(platform::Label& rougeScore, platform::Label& barreScore, pla
 // The MIDI prompt over the button row, the device list and "Ok", hidden.
 void entree_midi_du_jeu(platform::Label& port, platform::ListBox& list, platform::CommandButton& start);
 
-// The captions every game screen copies from the text store when it loads.
-struct GameCaptions {
-    platform::Label& Label_jouer;
-    platform::Label& Label_retour;
-    platform::Label& Label_suite;
-    platform::Label& Label_level;
-    platform::Label& Label_stop;
-    platform::Label& Label_sc;
-    platform::Label& Label_temps_restant;
-    platform::Label& Label_temps_jeu;
-    platform::Label& Label_bruitages;
-    platform::Label& Label_secondes;
-    platform::Label* Label_port = nullptr;
-};
-void copier_legendes(const GameCaptions& c);
-
-// "Bruitages": the player's effect switches in the modal effect dialog.
-void ouvrir_bruitages();
-// "Durée du jeu": the player's duration in the modal duration dialog.
-void ouvrir_duree_du_jeu();
 // The game duration in force (Form_options' Text_temps).
 QString duree_du_jeu();
 

@@ -1,6 +1,9 @@
 #include "games/common/screen.h"
 
-#include "games/common/game_screen.h"
+#include "media/form_bruitage.h"
+#include "media/form_traduction.h"
+#include "players/form_options.h"
+#include "players/module2.h"
 
 namespace games::common {
 
@@ -43,12 +46,31 @@ RoundWidgets GameScreen::manche_a_deux_joueurs(platform::Label& nom2, platform::
 
 void GameScreen::charger_legendes(platform::Label* port)
 {
-    copier_legendes({Label_jouer, Label_retour, Label_suite, Label_level, Label_stop, Label_sc, Label_temps_restant,
-                     Label_temps_jeu, Label_bruitages, Label_secondes, port});
+    auto& t = platform::form<media::Form_traduction>();
+    Label_jouer.setCaption(t.jouer_rejouer.caption());
+    Label_retour.setCaption(t.retour.caption());
+    Label_suite.setCaption(t.suivant.caption());
+    Label_level.setCaption(t.niveau.caption());
+    Label_stop.setCaption(t.arreter.caption());
+    Label_sc.setCaption(t.score.caption());
+    Label_temps_restant.setCaption(t.temps_restant.caption());
+    Label_temps_jeu.setCaption(t.duree_du_jeu.caption());
+    Label_bruitages.setCaption(t.bruitages.caption());
+    Label_secondes.setCaption(t.secondes.caption());
+    if (port)
+        port->setCaption(t.Label_port.caption());
 }
 
-void GameScreen::Label_bruitages_Click() { ouvrir_bruitages(); }
+void GameScreen::Label_bruitages_Click()
+{
+    players::charger_bruitages();
+    platform::form<media::Form_bruitage>().Show(1);
+}
 
-void GameScreen::Label_temps_jeu_Click() { ouvrir_duree_du_jeu(); }
+void GameScreen::Label_temps_jeu_Click()
+{
+    players::charger_duree();
+    platform::form<players::Form_options>().Show(1);
+}
 
 } // namespace games::common
