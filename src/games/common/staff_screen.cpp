@@ -37,6 +37,17 @@ void StaffGameScreen::bonne_reponse_sur_portee()
     niveau_reussi(manche(), Label_niveau, Command_reussi);
 }
 
+void StaffGameScreen::tirer_note_du_niveau(int level)
+{
+    common::tirer_note_du_niveau(level, {&Command_niveau1, &Command_niveau2, &Command_niveau3, &Command_niveau4},
+                                 [this](int l) { Command_niveau_Click(l); });
+}
+
+void StaffGameScreen::Timer2_Timer()
+{
+    seconde_pause_note(manche(), Picture_note, Label_niveau, [this](int level) { tirer_note_du_niveau(level); });
+}
+
 void StaffGameScreen::charger_textes_et_apparence(platform::Label* port)
 {
     charger_legendes(port);

@@ -43,6 +43,13 @@ protected:
     // appearance dialog, which serves this screen.
     void charger_textes_et_apparence(platform::Label* port = nullptr);
 
+    // The next note of a level: the level's generator button for levels 1 to 4, the same
+    // routine (Command_niveau_Click) for the levels above.
+    void tirer_note_du_niveau(int level);
+    // One second of the pause after a right answer; once it is over the note shows again and
+    // the next one of the level is drawn.
+    void Timer2_Timer() override;
+
 private:
     QString code_;
 };

@@ -223,12 +223,6 @@ void Form_pp::Timer4_Timer()
         tirer_note_du_niveau(*level);
 }
 
-void Form_pp::tirer_note_du_niveau(int level)
-{
-    common::tirer_note_du_niveau(level, {&Command_niveau1, &Command_niveau2, &Command_niveau3, &Command_niveau4},
-                                 [this](int l) { Command_niveau_Click(l); });
-}
-
 void Form_pp::Command_niveau_Click(int level)
 {
     const std::optional<DrawnNote> drawn = tirer_note(level);
@@ -247,11 +241,6 @@ void Form_pp::Timer1_Timer()
         common::couleur_du_jeu(Label_choix_jeu.caption(), {"jaune_clair", "rouge_clair", "bleu_turquoise"});
     if (common::seconde_horloge(manche(), colour, metronome_a_droite, val(common::duree_du_jeu())))
         traiter_mauvaise_reponse_pp();
-}
-
-void Form_pp::Timer2_Timer()
-{
-    common::seconde_pause_note(manche(), Picture_note, Label_niveau, [this](int level) { tirer_note_du_niveau(level); });
 }
 
 void Form_pp::Timer3_Timer()

@@ -101,14 +101,10 @@ public:
 
 private:
     void Timer1_Timer() override;
-    void Timer2_Timer() override;
     void Timer3_Timer();
     void Timer4_Timer() override;
     void Command_niveau_Click(int level) override;
     void Command_reussi_Click() override;
-    // The next note of a level: the level's generator button for levels 1 to 4, the same
-    // routine for the levels above.
-    void tirer_note_du_niveau(int level);
     // Ends the round before and starts the countdown of a new one.
     void lancer_compte_a_rebours();
 

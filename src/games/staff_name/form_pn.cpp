@@ -247,12 +247,6 @@ void Form_pn::Timer4_Timer()
         tirer_note_du_niveau(*level);
 }
 
-void Form_pn::tirer_note_du_niveau(int level)
-{
-    common::tirer_note_du_niveau(level, {&Command_niveau1, &Command_niveau2, &Command_niveau3, &Command_niveau4},
-                                 [this](int l) { Command_niveau_Click(l); });
-}
-
 void Form_pn::Command_niveau_Click(int level)
 {
     const std::optional<common::DrawnNote> drawn = tirer_note_pn(level);
@@ -269,11 +263,6 @@ void Form_pn::Timer1_Timer()
 {
     if (common::seconde_horloge(manche(), QStringLiteral("pn"), metronome_a_droite, val(common::duree_du_jeu())))
         traiter_mauvaise_reponse_pn();
-}
-
-void Form_pn::Timer2_Timer()
-{
-    common::seconde_pause_note(manche(), Picture_note, Label_niveau, [this](int level) { tirer_note_du_niveau(level); });
 }
 
 void Form_pn::Label_stop_Click()

@@ -70,13 +70,9 @@ private:
     void nom_MouseMove(platform::Label& button);
     void nom_Click(const QString& note);
     void Timer1_Timer() override;
-    void Timer2_Timer() override;
     void Timer4_Timer() override;
     void Command_niveau_Click(int level) override;
     void Command_reussi_Click() override;
-    // The next note of a level: the level's generator button for levels 1 to 4, the same
-    // routine for the levels above.
-    void tirer_note_du_niveau(int level);
     // Starts the countdown of a new round.
     void lancer_compte_a_rebours();
 
