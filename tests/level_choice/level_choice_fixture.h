@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "level_choice/games.h"
+#include "media/form_image.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/store/player_store.h"
@@ -93,6 +94,26 @@ inline const char* codeOf(level_choice::Game game)
 {
     static const char* codes[] = {"pp", "pp2", "pp3", "pn", "nn", "nn2"};
     return codes[static_cast<int>(game)];
+}
+
+// The cache key of the picture store's metronome swung to the right in a colour; -1 when the
+// store has none.
+inline qint64 metronomeKey(const QString& colour)
+{
+    for (platform::Image* image : platform::form<media::Form_image>().images())
+        if (image->name() == QStringLiteral("Metronome_droite_") + colour)
+            return image->picture().cacheKey();
+    return -1;
+}
+
+// How many of a game screen's 40 piano keys show a mouse pointer.
+template <class GameScreen>
+int keysWithPointer(GameScreen& screen, int pointer)
+{
+    int count = 0;
+    for (platform::CommandButton* key : screen.touches())
+        count += key->mousePointer() == pointer ? 1 : 0;
+    return count;
 }
 
 } // namespace level_choice_tests

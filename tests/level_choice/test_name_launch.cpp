@@ -7,7 +7,6 @@
 #include "level_choice/form_choix_nn2.h"
 #include "level_choice/name_keyboard_choice.h"
 #include "media/form_bruitage.h"
-#include "media/form_image.h"
 #include "media/res_picture.h"
 #include "players/form_options.h"
 #include "shell/level_choice_links.h"
@@ -16,6 +15,8 @@ using games::name_keyboard::Form_nn;
 using level_choice::Game;
 using level_choice::NameKeyboardChoice;
 using level_choice_tests::codeOf;
+using level_choice_tests::keysWithPointer;
+using level_choice_tests::metronomeKey;
 using level_choice_tests::userChoose;
 
 namespace {
@@ -30,22 +31,6 @@ const NameGame kNameGames[] = {
     {Game::nn, "1", "vert_clair"},
     {Game::nn2, "2", "orange"},
 };
-
-qint64 storeKey(const QString& name)
-{
-    for (platform::Image* image : platform::form<media::Form_image>().images())
-        if (image->name() == name)
-            return image->picture().cacheKey();
-    return -1;
-}
-
-int keysWithPointer(Form_nn& nn, int pointer)
-{
-    int count = 0;
-    for (platform::CommandButton* key : nn.touches())
-        count += key->mousePointer() == pointer ? 1 : 0;
-    return count;
-}
 
 int keysWithPictures(Form_nn& nn)
 {
@@ -109,7 +94,7 @@ TEST_P(NameLaunch, PlayersAndInputs)
         EXPECT_EQ(nn->Label_choix_jeu.caption(), g.number);
         EXPECT_EQ(platform::form<players::Form_options>().Label_jeu.caption(), codeOf(g.game));
         EXPECT_EQ(nn->picture().cacheKey(), media::loadResourcePicture("fond", g.colour).cacheKey());
-        EXPECT_EQ(nn->Metronome_stop.picture().cacheKey(), storeKey(QStringLiteral("Metronome_droite_") + g.colour));
+        EXPECT_EQ(nn->Metronome_stop.picture().cacheKey(), metronomeKey(g.colour));
         EXPECT_EQ(nn->Label_nom1.caption(), QStringLiteral("Zoé"));
         EXPECT_EQ(nn->Label_nom2.caption(), r.twoPlayers ? QStringLiteral("Hugo") : QString());
 

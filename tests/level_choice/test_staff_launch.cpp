@@ -7,7 +7,6 @@
 #include "level_choice/form_choix_pp3.h"
 #include "level_choice/staff_keyboard_choice.h"
 #include "media/form_bruitage.h"
-#include "media/form_image.h"
 #include "media/form_traduction.h"
 #include "media/res_picture.h"
 #include "players/form_bulles.h"
@@ -20,6 +19,8 @@ using games::staff_keyboard::Form_pp;
 using level_choice::Game;
 using level_choice::StaffKeyboardChoice;
 using level_choice_tests::codeOf;
+using level_choice_tests::keysWithPointer;
+using level_choice_tests::metronomeKey;
 using level_choice_tests::userChoose;
 
 namespace {
@@ -37,14 +38,6 @@ const StaffGame kStaffGames[] = {
     {Game::pp3, "3", "bleu_turquoise", false},
 };
 
-qint64 metronomeKey(const QString& colour)
-{
-    for (platform::Image* image : platform::form<media::Form_image>().images())
-        if (image->name() == QStringLiteral("Metronome_droite_") + colour)
-            return image->picture().cacheKey();
-    return -1;
-}
-
 QString chosenStyles()
 {
     players::Form_bulles& b = platform::form<players::Form_bulles>();
@@ -54,14 +47,6 @@ QString chosenStyles()
         if (style->borderStyle() == 1)
             chosen += (chosen.isEmpty() ? "" : " ") + style->name();
     return chosen;
-}
-
-int keysWithPointer(Form_pp& pp, int pointer)
-{
-    int count = 0;
-    for (platform::CommandButton* key : pp.touches())
-        count += key->mousePointer() == pointer ? 1 : 0;
-    return count;
 }
 
 // No cursor, no MIDI widgets, the one-player score: the game screen as it loads.
