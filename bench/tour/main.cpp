@@ -56,13 +56,6 @@ void settle()
     }
 }
 
-QPixmap load(const QString& type, const QString& name)
-{
-    media::ResPicture rp;
-    rp.setFileName(platform::programFile());
-    return rp.LoadResPicture(type, name);
-}
-
 const char* const kStyles[] = {"ronde", "smiley", "blanche", "noire", "croche", "bulle", "foot", "basket"};
 
 int tour(const QString& soundFont)
@@ -99,7 +92,7 @@ int tour(const QString& soundFont)
     for (const auto& [type, name] : platform::ResourceModule::embedded()->entries()) {
         if (type != QLatin1String("NIVEAUX"))
             continue;
-        levels.Image_niveau.setPicture(load(QStringLiteral("niveaux"), name));
+        levels.Image_niveau.setPicture(media::loadResourcePicture(QStringLiteral("niveaux"), name));
         ++pictures;
         settle();
     }
@@ -115,7 +108,7 @@ int tour(const QString& soundFont)
             if (type.compare(QLatin1String(style), Qt::CaseInsensitive) != 0)
                 continue;
             (name.endsWith(QLatin1String("_2")) ? pp.Picture_note2 : pp.Picture_note)
-                .setPicture(load(QLatin1String(style), name));
+                .setPicture(media::loadResourcePicture(QLatin1String(style), name));
             ++pictures;
             settle();
         }
@@ -129,12 +122,12 @@ int tour(const QString& soundFont)
 // The median time of loading a picture used a moment ago, in milliseconds.
 double repeatedLoadMs()
 {
-    load(QStringLiteral("bulle"), QStringLiteral("13_fa"));
+    media::loadResourcePicture(QStringLiteral("bulle"), QStringLiteral("13_fa"));
     std::vector<double> times;
     for (int i = 0; i < 2001; ++i) {
         QElapsedTimer clock;
         clock.start();
-        const QPixmap p = load(QStringLiteral("bulle"), QStringLiteral("13_fa"));
+        const QPixmap p = media::loadResourcePicture(QStringLiteral("bulle"), QStringLiteral("13_fa"));
         times.push_back(clock.nsecsElapsed() / 1e6);
     }
     std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());

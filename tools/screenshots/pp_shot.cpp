@@ -4,7 +4,6 @@
 #include "games/staff_keyboard/module_pp.h"
 #include "media/form_image.h"
 #include "media/res_picture.h"
-#include "platform/resources.h"
 #include "platform/timer.h"
 #include "platform/vb.h"
 #include "players/form_bulles.h"
@@ -20,9 +19,7 @@ platform::Form& preparePpScreenshot()
     pp.Label_niveau.setCaption(QStringLiteral("3"));
     platform::form<players::Form_options>().Label_jeu.setCaption(QStringLiteral("pp"));
     platform::form<players::Form_options>().Text_temps.setText(QStringLiteral("60"));
-    media::ResPicture background;
-    background.setFileName(platform::programFile());
-    pp.setPicture(background.LoadResPicture(QStringLiteral("fond"), QStringLiteral("jaune_clair")));
+    pp.setPicture(media::loadResourcePicture(QStringLiteral("fond"), QStringLiteral("jaune_clair")));
     auto& bulles = platform::form<players::Form_bulles>();
     // "pp" plays with bubbles.
     for (platform::Image* style : {&bulles.Image_ronde, &bulles.Image_blanche, &bulles.Image_noire, &bulles.Image_croche,
