@@ -1,6 +1,6 @@
 #pragma once
-// The factory behind makeNoteSynth() and makeEffectPlayer(): it makes the real implementation
-// unless a test installed a maker of its own.
+// The factory behind makeNoteSynth(), makeEffectPlayer() and makeMidiInput(): it makes the real
+// implementation unless a test installed a maker of its own.
 
 #include <QList>
 #include <QStringList>
