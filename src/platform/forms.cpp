@@ -61,6 +61,9 @@ Form::Form(const QString& name) : QWidget(nullptr), name_(name)
     setAttribute(Qt::WA_DeleteOnClose, false);
     // Screens without a caption of their own show the program's name in the desktop's lists.
     setWindowTitle(QStringLiteral("Tastevolo"));
+    // The desktop tells the screens apart by their role (WM_WINDOW_ROLE on X11): several share
+    // the program's name as their title.
+    setWindowRole(name);
     setFocusPolicy(Qt::StrongFocus);
     // Moves without a button pressed reach the screen and its widgets too; a widget takes the
     // moves over itself, whether or not it has a handler, so the screen hears only those over
