@@ -2,6 +2,7 @@
 
 #include "platform/audio/replaceable_factory.h"
 #include "platform/audio/sdl_effect_player.h"
+#include "platform/audio/sound_log.h"
 
 namespace platform {
 
@@ -11,7 +12,7 @@ using Factory = ReplaceableFactory<EffectPlayer, SdlEffectPlayer>;
 
 std::unique_ptr<EffectPlayer> makeEffectPlayer()
 {
-    return Factory::make();
+    return withSoundLog(Factory::make());
 }
 
 void setEffectPlayerFactory(EffectPlayerFactory factory)

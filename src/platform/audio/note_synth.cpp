@@ -2,6 +2,7 @@
 
 #include "platform/audio/fluid_note_synth.h"
 #include "platform/audio/replaceable_factory.h"
+#include "platform/audio/sound_log.h"
 
 namespace platform {
 
@@ -11,7 +12,7 @@ using Factory = ReplaceableFactory<NoteSynth, FluidNoteSynth>;
 
 std::unique_ptr<NoteSynth> makeNoteSynth()
 {
-    return Factory::make();
+    return withSoundLog(Factory::make());
 }
 
 void setNoteSynthFactory(NoteSynthFactory factory)

@@ -1,0 +1,398 @@
+// The program as it runs on a desktop: started from a run folder of its own on an Xvfb display with
+// a window manager, worked with real pointer clicks and key presses, and judged by what the
+// window system shows, the files it writes and how the process ends.
+#include "desktop/x_desktop.h"
+
+#include <gtest/gtest.h>
+
+#include <X11/keysym.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace desktop {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Places of the controls, in twips from the window's client origin (left, top, width, height).
+struct Place {
+    double left, top, width, height;
+};
+// The player screen.
+constexpr Place kPlayerList{120, 480, 6015, 315};
+constexpr Place kPasswordBox{120, 1320, 6015, 285};
+constexpr Place kPlayersQuit{120, 1800, 1455, 375};
+constexpr Place kNewPlayer{1680, 1800, 2175, 375};
+constexpr Place kPlay{3960, 1800, 1455, 375};
+// The new-player dialog.
+constexpr Place kNameBox{120, 480, 6015, 285};
+constexpr Place kPasswordYes{2160, 960, 255, 255};
+constexpr Place kNewPasswordBox{120, 1320, 6015, 285};
+constexpr Place kSave{120, 1800, 3015, 375};
+// The menu and the bottom row shared by the menu and the level-choice screens.
+constexpr Place kBottomLeft{120, 8520, 1935, 375};  // "Quitter" on the menu, "Retour" on a choice
+constexpr Place kChoiceNext{9960, 8535, 1935, 375};
+// The level-choice screens of the games played with one or two players.
+constexpr Place kTwoPlayers{4320, 960, 495, 345};
+constexpr Place kSecondName{3720, 1800, 2895, 375};
+constexpr Place kKeyboardPlay{7140, 1560, 2655, 375};
+// The duration dialog.
+constexpr Place kThirtySeconds{240, 360, 255, 255};
+
+struct Game {
+    const char* code;
+    int menuX, menuY;  // the game's picture on the menu, in pixels
+    const char* choice;
+    const char* screen;
+    Place play, back, duration;  // the game screen's top row
+};
+constexpr Place kStaffPlay{120, 120, 1695, 375}, kStaffBack{3120, 120, 1095, 375}, kStaffDuration{5520, 120, 2055, 375};
+constexpr Place kNamePlay{120, 120, 2295, 375}, kNameBack{4200, 120, 1575, 375}, kNameDuration{7560, 120, 2295, 375};
+constexpr Game kGames[] = {
+    {"pp", 396, 215, "Form_choix_pp", "Form_pp", kStaffPlay, kStaffBack, kStaffDuration},
+    {"pp2", 148, 215, "Form_choix_pp2", "Form_pp", kStaffPlay, kStaffBack, kStaffDuration},
+    {"pp3", 644, 215, "Form_choix_pp3", "Form_pp", kStaffPlay, kStaffBack, kStaffDuration},
+    {"pn", 644, 399, "Form_choix_pn", "Form_pn", kStaffPlay, kStaffBack, kStaffDuration},
+    {"nn", 148, 399, "Form_choix_nn", "Form_nn", kNamePlay, kNameBack, kNameDuration},
+    {"nn2", 396, 399, "Form_choix_nn2", "Form_nn", kNamePlay, kNameBack, kNameDuration},
+};
+
+class Desktop : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string why;
+        desk_ = XDesktop::start(800, 600, &why);
+        if (!desk_)
+            GTEST_SKIP() << "no X server could start here, so the program cannot run on a desktop: " << why;
+    }
+
+    XDesktop& desk() { return *desk_; }
+
+    void click(const std::string& role, const Place& p)
+    {
+        desk().clickTwips(desk().waitShown(role), p.left, p.top, p.width, p.height);
+    }
+    void clickAt(const std::string& role, int x, int y) { desk().click(desk().waitShown(role), x, y); }
+
+    void startProgram() { program_.start(desk()); }
+
+    std::vector<PlayerRow> players() const { return readPlayers(program_.file("JOUEURS.MDB")); }
+    bool hasPlayer(const std::string& name) const
+    {
+        const auto rows = players();
+        return std::any_of(rows.begin(), rows.end(), [&](const PlayerRow& r) { return r.name == name; });
+    }
+
+    // "Nouveau joueur", the name (typed where the focus is, or after a click in the name box) and,
+    // when given, a password; "Valider" and back on the player screen with the row written.
+    void newPlayer(const std::string& name, const std::string& password, bool clickNameBox)
+    {
+        click("Form_joueurs", kNewPlayer);
+        const Window dialog = desk().waitShown("Form_nouveau_joueur");
+        waitFor([&] { return desk().focusedClient() == dialog; }, "the new-player dialog to take the keyboard");
+        if (clickNameBox)
+            desk().clickTwips(dialog, kNameBox.left, kNameBox.top, kNameBox.width, kNameBox.height);
+        desk().type(name);
+        if (!password.empty()) {
+            click("Form_nouveau_joueur", kPasswordYes);
+            click("Form_nouveau_joueur", kNewPasswordBox);
+            desk().type(password);
+        }
+        click("Form_nouveau_joueur", kSave);
+        waitFor([&] { return hasPlayer(name); }, "player " + name + " to be written (did the typed name arrive?)");
+        desk().waitShown("Form_joueurs");
+    }
+
+    // Picks entry `index` of the player list (the keyboard in the open list) and types the password.
+    void pickPlayer(int index, const std::string& password)
+    {
+        click("Form_joueurs", kPlayerList);
+        pause(500ms);  // the list opens
+        for (int i = 0; i < index; ++i)
+            desk().key(XK_Down);
+        desk().key(XK_Return);
+        pause(200ms);
+        if (!password.empty()) {
+            click("Form_joueurs", kPasswordBox);
+            desk().type(password);
+        }
+    }
+
+    void login(int index, const std::string& password)
+    {
+        pickPlayer(index, password);
+        click("Form_joueurs", kPlay);
+        desk().waitShown("Form_piano");
+    }
+
+    // The window of `role` has no frame and lies wholly on the display.
+    void expectBorderlessOnDisplay(const std::string& role)
+    {
+        const Window w = desk().waitShown(role);
+        const Geometry g = desk().geometry(w);
+        EXPECT_EQ(g.frameLeft + g.frameRight + g.frameTop + g.frameBottom, 0)
+            << role << " has a window frame (" << g.frameLeft << ", " << g.frameRight << ", " << g.frameTop << ", "
+            << g.frameBottom << ")";
+        EXPECT_GE(g.x - g.frameLeft, 0) << role;
+        EXPECT_GE(g.y - g.frameTop, 0) << role;
+        EXPECT_LE(g.x + g.width + g.frameRight, desk().width()) << role << " runs off the display on the right";
+        EXPECT_LE(g.y + g.height + g.frameBottom, desk().height()) << role << " runs off the display at the bottom";
+        EXPECT_EQ(desk().title(w), "Tastevolo") << role;
+    }
+
+    int effectPlays() const
+    {
+        const auto lines = program_.soundLogLines();
+        return int(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("effect play", 0) == 0; }));
+    }
+    std::vector<std::string> soundLines(const std::string& prefix) const
+    {
+        std::vector<std::string> found;
+        for (const std::string& l : program_.soundLogLines()) {
+            if (l.rfind(prefix, 0) == 0)
+                found.push_back(l);
+        }
+        return found;
+    }
+
+    std::unique_ptr<XDesktop> desk_;
+    Program program_;
+};
+
+// Every screen of a whole session on an 800 x 600 display: two new players (one with a password),
+// the login, the menu, and each game's level choice and game screen, there and back.
+TEST_F(Desktop, EveryScreenIsBorderlessAndOnTheDisplayAndQuittingEndsTheProgram)
+{
+    startProgram();
+    expectBorderlessOnDisplay("Form_joueurs");
+    click("Form_joueurs", kNewPlayer);
+    expectBorderlessOnDisplay("Form_nouveau_joueur");
+    click("Form_nouveau_joueur", kNameBox);
+    desk().type("anna");
+    click("Form_nouveau_joueur", kSave);
+    waitFor([&] { return hasPlayer("anna"); }, "player anna to be written");
+    newPlayer("bruno", "secret", true);
+    ASSERT_EQ(players().size(), 2u);
+    EXPECT_TRUE(players()[0].password.empty());
+    EXPECT_FALSE(players()[1].password.empty());
+
+    login(1, "secret");
+    expectBorderlessOnDisplay("Form_piano");
+    for (const Game& g : kGames) {
+        SCOPED_TRACE(g.code);
+        clickAt("Form_piano", g.menuX, g.menuY);
+        expectBorderlessOnDisplay(g.choice);
+        click(g.choice, kChoiceNext);
+        expectBorderlessOnDisplay(g.screen);
+        click(g.screen, g.back);
+        desk().waitGone(g.screen);
+        desk().waitShown(g.choice);
+        click(g.choice, kBottomLeft);
+        desk().waitGone(g.choice);
+    }
+    click("Form_piano", kBottomLeft);
+    EXPECT_EQ(program_.waitExit(), 0) << program_.output();
+}
+
+// Closed from the desktop, each screen does what its own close control does.
+TEST_F(Desktop, ADesktopCloseDoesWhatTheScreensOwnCloseControlDoes)
+{
+    startProgram();
+    newPlayer("anna", "", true);
+    login(0, "");
+    const Game& pp = kGames[0];
+
+    clickAt("Form_piano", pp.menuX, pp.menuY);
+    desk().sendClose(desk().waitShown(pp.choice));
+    desk().waitGone(pp.choice);
+    EXPECT_TRUE(desk().shown("Form_piano"));
+
+    clickAt("Form_piano", pp.menuX, pp.menuY);
+    click(pp.choice, kChoiceNext);
+    click(pp.screen, pp.duration);
+    click("Form_options", kThirtySeconds);
+    desk().sendClose(desk().waitShown("Form_options"));
+    desk().waitGone("Form_options");
+    waitFor([&] { return players().at(0).duration == "1"; }, "the duration chosen to be stored");
+    EXPECT_TRUE(desk().shown(pp.screen));
+
+    click(pp.screen, pp.play);
+    pause(1s);  // the game runs
+    desk().sendClose(desk().waitShown(pp.screen));
+    desk().waitGone(pp.screen);
+    desk().waitShown(pp.choice);
+    desk().sendClose(desk().waitShown(pp.choice));
+    desk().waitGone(pp.choice);
+
+    desk().sendClose(desk().waitShown("Form_piano"));
+    EXPECT_EQ(program_.waitExit(), 0) << program_.output();
+    EXPECT_EQ(players().at(0).duration, "1");
+}
+
+TEST_F(Desktop, ADesktopCloseOfThePlayerScreenEndsTheProgram)
+{
+    startProgram();
+    newPlayer("anna", "", true);
+    desk().sendClose(desk().waitShown("Form_joueurs"));
+    EXPECT_EQ(program_.waitExit(), 0) << program_.output();
+    EXPECT_TRUE(hasPlayer("anna"));
+}
+
+// The keyboard goes where the person types: the new-player dialog's name box at every opening,
+// and the password box after the wrong password's message is closed with Return.
+TEST_F(Desktop, TypingArrivesInTheBoxThatShouldHaveTheFocus)
+{
+    startProgram();
+    for (const char* name : {"anna", "bruno", "carla"}) {
+        SCOPED_TRACE(name);
+        newPlayer(name, "", true);
+    }
+    ASSERT_EQ(players().size(), 3u);
+    newPlayer("dora", "right", true);
+
+    pickPlayer(3, "wrong");
+    click("Form_joueurs", kPlay);
+    const Window message = desk().waitShown("Form_password");
+    waitFor([&] { return desk().focusedClient() == message; }, "the message to take the keyboard");
+    desk().key(XK_Return);
+    desk().waitGone("Form_password");
+    const Window players = desk().waitShown("Form_joueurs");
+    waitFor([&] { return desk().focusedClient() == players; }, "the player screen to take the keyboard back");
+    // The box was emptied with the message; what is typed now is the password.
+    for (int i = 0; i < 8; ++i)
+        desk().key(XK_BackSpace);
+    desk().type("right");
+    click("Form_joueurs", kPlay);
+    EXPECT_TRUE(waitUntil([&] { return desk().shown("Form_piano"); }, 20s))
+        << "the password typed after the message did not arrive in the password box";
+}
+
+// A game played from the keyboard with the X server's auto-repeat on: a held play key is one
+// answer and one note, whatever the pace of the repeats.
+struct KeyPace {
+    const char* name;
+    int player;  // 1: the keypad, 2: the letters
+    int delayMs, intervalMs;
+};
+
+void PrintTo(const KeyPace& pace, std::ostream* os) { *os << pace.name; }
+
+class KeyboardPlay : public Desktop {
+protected:
+    // The staff game on the keyboard, for one player (player 1) or two (player 2 too), running.
+    void startKeyboardGame(const KeyPace& pace)
+    {
+        desk().numLockOn();
+        desk().autoRepeat(pace.delayMs, pace.intervalMs);
+        startProgram();
+        newPlayer("anna", "", true);
+        login(0, "");
+        const Game& pp = kGames[0];
+        clickAt("Form_piano", pp.menuX, pp.menuY);
+        if (pace.player == 2) {
+            click(pp.choice, kTwoPlayers);
+            click(pp.choice, kSecondName);
+            desk().type("bruno");
+        } else {
+            click(pp.choice, kKeyboardPlay);
+        }
+        click(pp.choice, kChoiceNext);
+        click(pp.screen, pp.play);
+        pause(1500ms);  // the count-in before the first note
+    }
+
+    // The cursor four keys down from middle C: a key that no answer of the first level wants.
+    void moveToWrongKey(unsigned long leftKey)
+    {
+        for (int i = 0; i < 4; ++i)
+            desk().key(leftKey);
+    }
+
+    std::string soundLogText() const
+    {
+        std::string log;
+        for (const std::string& l : program_.soundLogLines())
+            log += l + "\n";
+        return log;
+    }
+};
+
+class HeldKey : public KeyboardPlay, public ::testing::WithParamInterface<KeyPace> {};
+
+TEST_P(HeldKey, IsJudgedOnceAndSoundsOnce)
+{
+    const KeyPace& pace = GetParam();
+    const unsigned long left = pace.player == 1 ? XK_KP_2 : XK_f;
+    const unsigned long play = pace.player == 1 ? XK_KP_0 : XK_c;
+    startKeyboardGame(pace);
+    moveToWrongKey(left);
+    const int judgedBefore = effectPlays();
+    const std::size_t notesBefore = soundLines("noteOn").size();
+    desk().keyDown(play);
+    pause(3s);
+    desk().keyUp(play);
+    waitFor([&] { return soundLines("noteOff").size() > 0; }, "the note to stop");
+    pause(500ms);
+    EXPECT_EQ(effectPlays() - judgedBefore, 1) << "a key held 3 s was not judged once; played:\n" << soundLogText();
+    EXPECT_EQ(soundLines("noteOn").size() - notesBefore, 1u) << "a key held 3 s did not sound once";
+}
+
+INSTANTIATE_TEST_SUITE_P(Paces, HeldKey,
+                         ::testing::Values(KeyPace{"Player1Fast", 1, 150, 30}, KeyPace{"Player1XDefault", 1, 660, 40},
+                                           KeyPace{"Player1Slow", 1, 300, 250}, KeyPace{"Player2Fast", 2, 150, 30}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(KeyboardPlay, ReleasingThePlayKeyAfterAMoveStopsTheNoteItStarted)
+{
+    startKeyboardGame(KeyPace{"", 1, 150, 30});
+    moveToWrongKey(XK_KP_2);
+    desk().keyDown(XK_KP_0);
+    waitFor([&] { return !soundLines("noteOn").empty(); }, "the note to start");
+    pause(400ms);
+    desk().key(XK_KP_3);
+    pause(300ms);
+    desk().keyUp(XK_KP_0);
+    waitFor([&] { return !soundLines("noteOff").empty(); }, "a note to stop");
+    // "noteOn <channel> <key> ..." and "noteOff <channel> <key>": the same channel and key.
+    const std::string on = soundLines("noteOn").front();
+    const std::string off = soundLines("noteOff").front();
+    auto channelAndKey = [](const std::string& l) {
+        std::istringstream s(l);
+        std::string word, channel, key;
+        s >> word >> channel >> key;
+        return channel + " " + key;
+    };
+    EXPECT_EQ(channelAndKey(off), channelAndKey(on)) << soundLogText();
+}
+
+// A player file cut in half: the message says so under the real message box, OK ends the program
+// without a crash, and the file is left as it was.
+TEST_F(Desktop, AHalfPlayerFileIsReportedAndLeftAlone)
+{
+    startProgram();
+    newPlayer("anna", "", true);
+    newPlayer("bruno", "", true);
+    click("Form_joueurs", kPlayersQuit);
+    ASSERT_EQ(program_.waitExit(), 0) << program_.output();
+
+    const fs::path file = program_.file("JOUEURS.MDB");
+    const std::string whole = readFile(file);
+    ASSERT_GT(whole.size(), 4096u);
+    const std::string half = whole.substr(0, whole.size() / 2);
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << half;
+
+    startProgram();
+    std::vector<Window> boxes;
+    waitFor([&] { return !(boxes = desk().unnamedWindows()).empty(); }, "the message about the player file");
+    EXPECT_FALSE(desk().shown("Form_joueurs"));
+    desk().key(XK_Return);
+    EXPECT_EQ(program_.waitExit(), 0) << program_.output();
+    EXPECT_EQ(readFile(file), half) << "the player file was changed";
+}
+
+} // namespace
+} // namespace desktop

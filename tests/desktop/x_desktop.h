@@ -1,0 +1,156 @@
+#pragma once
+// A desktop of our own for the desktop tests: an Xvfb server on a free display with openbox as
+// window manager, the built program started in a fresh run folder on it, and a driver that works
+// it from outside as a person does (pointer clicks and key presses through XTEST) and reads back
+// what the window system and the files say.
+//
+// Everything started here is ended by its process id when its holder goes, also when a test
+// fails half-way. The waits poll a condition until a generous limit, so that a loaded machine
+// only makes them slower.
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct _XDisplay;
+
+namespace desktop {
+
+using namespace std::chrono_literals;
+
+// Xlib's own names, without Xlib's macros in every file that uses the driver.
+using Display = ::_XDisplay;
+using Window = unsigned long;
+
+// How long any wait goes on before the test gives up.
+inline constexpr std::chrono::milliseconds kWaitLimit = 60s;
+
+// Polls `done` until it holds or `limit` passes; whether it held.
+bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = kWaitLimit);
+// As waitUntil, but a timeout throws with `what` (the test fails with that message).
+void waitFor(const std::function<bool()>& done, const std::string& what, std::chrono::milliseconds limit = kWaitLimit);
+
+void pause(std::chrono::milliseconds ms);
+
+// A child process, killed (SIGKILL) and reaped when its holder goes if it still runs.
+class Child {
+public:
+    Child() = default;
+    // argv[0] is looked up on PATH. env: the whole environment. out: file for stdout and stderr.
+    Child(const std::vector<std::string>& argv, const std::vector<std::string>& env, const std::filesystem::path& cwd,
+          const std::filesystem::path& out, int keepFd = -1);
+    ~Child();
+    Child(Child&& other) noexcept;
+    Child& operator=(Child&& other) noexcept;
+
+    pid_t pid() const { return pid_; }
+    // Whether it has ended (reaps it).
+    bool ended();
+    // Its wait status once ended.
+    std::optional<int> status() const { return status_; }
+    void kill();
+
+private:
+    pid_t pid_ = -1;
+    std::optional<int> status_;
+};
+
+struct Geometry {
+    int x = 0, y = 0, width = 0, height = 0;  // the client area, in root coordinates
+    long frameLeft = 0, frameRight = 0, frameTop = 0, frameBottom = 0;  // _NET_FRAME_EXTENTS
+};
+
+// The X server with its window manager and a connection to it.
+class XDesktop {
+public:
+    // Starts Xvfb (width x height x 24) and openbox. Null, with the reason, when Xvfb cannot start
+    // at all; a window manager that does not come up throws.
+    static std::unique_ptr<XDesktop> start(int width, int height, std::string* why);
+    ~XDesktop();
+
+    const std::string& displayName() const { return name_; }
+    Display* display() const { return dpy_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+    // The viewable client window whose WM_WINDOW_ROLE is `role`, or 0.
+    Window find(const std::string& role) const;
+    // Every viewable client window that carries no role (a message box), with the program's class.
+    std::vector<Window> unnamedWindows() const;
+    // Waits until a window of that role is viewable; throws on timeout.
+    Window waitShown(const std::string& role) const;
+    // Waits until no window of that role is viewable; throws on timeout.
+    void waitGone(const std::string& role) const;
+    bool shown(const std::string& role) const { return find(role) != 0; }
+
+    Geometry geometry(Window w) const;
+    std::string title(Window w) const;
+    // The window that has the keyboard focus (its top-level client), or 0.
+    Window focusedClient() const;
+
+    // Pointer: move to a point of the window (pixels from its client origin) and click button 1.
+    void click(Window w, int x, int y) const;
+    // Click at the centre of a control placed at (left, top, width, height) twips in the window.
+    void clickTwips(Window w, double left, double top, double width, double height) const;
+    void keyDown(unsigned long keysym) const;
+    void keyUp(unsigned long keysym) const;
+    void key(unsigned long keysym) const;
+    // Types lower-case letters and digits.
+    void type(const std::string& text) const;
+    // Turns Num Lock on, so that the keypad gives digits.
+    void numLockOn() const;
+    // The X server's key auto-repeat on, with a start delay and interval in milliseconds.
+    void autoRepeat(int delayMs, int intervalMs) const;
+    // The close request a window manager sends (the frame's close button, Alt+F4).
+    void sendClose(Window w) const;
+
+private:
+    XDesktop() = default;
+    void sync() const;
+
+    std::string name_;
+    int width_ = 0, height_ = 0;
+    std::filesystem::path dir_;
+    Child xvfb_;
+    Child wm_;
+    Display* dpy_ = nullptr;
+};
+
+// The program in a fresh run folder of its own, on a desktop.
+class Program {
+public:
+    // Lays out the run folder (the program, piano.sgt, the run files); starts nothing.
+    Program();
+    ~Program();
+
+    const std::filesystem::path& folder() const { return dir_; }
+    std::filesystem::path file(const std::string& name) const { return dir_ / name; }
+    // Starts the program on the desktop. The note player and the effect player log what they
+    // play to soundLog().
+    void start(const XDesktop& desk);
+    std::filesystem::path soundLog() const { return dir_ / "sound.log"; }
+    std::vector<std::string> soundLogLines() const;
+    // Waits for the program to end and gives its exit code; throws on timeout; -1 for a signal.
+    int waitExit();
+    bool running();
+    // Whatever it printed.
+    std::string output() const;
+
+private:
+    std::filesystem::path dir_;
+    Child proc_;
+};
+
+// The rows of the players' table (Nom, password, duree ...) as column -> value, read with SQLite.
+struct PlayerRow {
+    std::string name, password, duration;
+};
+std::vector<PlayerRow> readPlayers(const std::filesystem::path& database);
+
+std::string readFile(const std::filesystem::path& path);
+
+} // namespace desktop
