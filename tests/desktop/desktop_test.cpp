@@ -389,6 +389,11 @@ TEST_F(Desktop, AHalfPlayerFileIsReportedAndLeftAlone)
     std::vector<Window> boxes;
     waitFor([&] { return !(boxes = desk().unnamedWindows()).empty(); }, "the message about the player file");
     EXPECT_FALSE(desk().shown("Form_joueurs"));
+    waitFor([&] { return desk().hasFocus(boxes.front()); }, "the message to take the keyboard");
+    // Read as a person reads it, while its event loop runs, then OK from the keyboard.
+    const Geometry box = desk().geometry(boxes.front());
+    desk().pointTo(boxes.front(), box.width / 2, box.height / 2);
+    pause(3s);
     desk().key(XK_Return);
     EXPECT_EQ(program_.waitExit(), 0) << program_.output();
     EXPECT_EQ(readFile(file), half) << "the player file was changed";

@@ -398,12 +398,37 @@ Window XDesktop::focusedClient() const
     return 0;
 }
 
-void XDesktop::click(Window w, int x, int y) const
+bool XDesktop::hasFocus(Window w) const
+{
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(dpy_, &focus, &revert);
+    while (focus && focus != PointerRoot && focus != DefaultRootWindow(dpy_)) {
+        if (focus == w)
+            return true;
+        Window root = 0, parent = 0;
+        Window* children = nullptr;
+        unsigned int n = 0;
+        if (!XQueryTree(dpy_, focus, &root, &parent, &children, &n))
+            return false;
+        if (children)
+            XFree(children);
+        focus = parent;
+    }
+    return false;
+}
+
+void XDesktop::pointTo(Window w, int x, int y) const
 {
     const Geometry g = geometry(w);
     XTestFakeMotionEvent(dpy_, -1, g.x + x, g.y + y, CurrentTime);
     sync();
     pause(60ms);
+}
+
+void XDesktop::click(Window w, int x, int y) const
+{
+    pointTo(w, x, y);
     XTestFakeButtonEvent(dpy_, 1, True, CurrentTime);
     sync();
     pause(40ms);

@@ -91,9 +91,13 @@ public:
     std::string title(Window w) const;
     // The window that has the keyboard focus (its top-level client), or 0.
     Window focusedClient() const;
+    // Whether the keyboard focus is in w or a window inside it.
+    bool hasFocus(Window w) const;
 
     // Pointer: move to a point of the window (pixels from its client origin) and click button 1.
     void click(Window w, int x, int y) const;
+    // Pointer: move to a point of the window without clicking.
+    void pointTo(Window w, int x, int y) const;
     // Click at the centre of a control placed at (left, top, width, height) twips in the window.
     void clickTwips(Window w, double left, double top, double width, double height) const;
     void keyDown(unsigned long keysym) const;
