@@ -111,11 +111,11 @@ protected:
     void pickPlayer(int index, const std::string& password)
     {
         click("Form_joueurs", kPlayerList);
-        pause(500ms);  // the list opens
+        waitFor([&] { return desk().popupShown(); }, "the player list to open");
         for (int i = 0; i < index; ++i)
             desk().key(XK_Down);
         desk().key(XK_Return);
-        pause(200ms);
+        waitFor([&] { return !desk().popupShown(); }, "the player list to close");
         if (!password.empty()) {
             click("Form_joueurs", kPasswordBox);
             desk().type(password);
@@ -277,13 +277,14 @@ struct KeyPace {
     const char* name;
     int player;  // 1: the keypad, 2: the letters
     int delayMs, intervalMs;
+    bool fromCountIn;  // the key goes down during the count-in, before the first note shows
 };
 
 void PrintTo(const KeyPace& pace, std::ostream* os) { *os << pace.name; }
 
 class KeyboardPlay : public Desktop {
 protected:
-    // The staff game on the keyboard, for one player (player 1) or two (player 2 too), running.
+    // The staff game on the keyboard, for one player (player 1) or two (player 2 too), started.
     void startKeyboardGame(const KeyPace& pace)
     {
         desk().numLockOn();
@@ -302,7 +303,12 @@ protected:
         }
         click(pp.choice, kChoiceNext);
         click(pp.screen, pp.play);
-        pause(1500ms);  // the count-in before the first note
+    }
+
+    // After the count-in the game sounds the first note to find: the round is on.
+    void waitForTheRound()
+    {
+        waitFor([&] { return !soundLines("noteOn").empty(); }, "the first note of the round");
     }
 
     // The cursor four keys down from middle C: a key that no answer of the first level wants.
@@ -329,36 +335,64 @@ TEST_P(HeldKey, IsJudgedOnceAndSoundsOnce)
     const unsigned long left = pace.player == 1 ? XK_KP_2 : XK_f;
     const unsigned long play = pace.player == 1 ? XK_KP_0 : XK_c;
     startKeyboardGame(pace);
+    if (!pace.fromCountIn)
+        waitForTheRound();
     moveToWrongKey(left);
     const int judgedBefore = effectPlays();
     const std::size_t notesBefore = soundLines("noteOn").size();
     desk().keyDown(play);
-    pause(3s);
+    waitFor([&] { return soundLines("noteOn").size() > notesBefore; }, "the held key to sound");
+    // The key's own note, "noteOn <channel> <key> ...": the notes to find that the game sounds
+    // are other keys.
+    const std::string keyNote = soundLines("noteOn").at(notesBefore);
+    const auto heldNotes = [&] {
+        const auto notes = soundLines("noteOn");
+        return std::count(notes.begin() + long(notesBefore), notes.end(), keyNote);
+    };
+    if (pace.fromCountIn) {
+        // Held on into the round, until 2 s after its first note.
+        waitFor([&] { return long(soundLines("noteOn").size() - notesBefore) > heldNotes(); },
+                "the first note of the round");
+        pause(2s);
+    } else {
+        pause(3s);
+    }
     desk().keyUp(play);
-    waitFor([&] { return soundLines("noteOff").size() > 0; }, "the note to stop");
+    waitFor([&] { return !soundLines("noteOff").empty(); }, "the held key's note to stop");
     pause(500ms);
-    EXPECT_EQ(effectPlays() - judgedBefore, 1) << "a key held 3 s was not judged once; played:\n" << soundLogText();
-    EXPECT_EQ(soundLines("noteOn").size() - notesBefore, 1u) << "a key held 3 s did not sound once";
+    EXPECT_EQ(heldNotes(), 1) << "a held key sounded again; played:\n" << soundLogText();
+    // Pressed before the first note, the key has nothing to answer; pressed during the round,
+    // it is one wrong answer.
+    if (pace.fromCountIn)
+        EXPECT_LE(effectPlays() - judgedBefore, 1) << "a held key was judged more than once";
+    else
+        EXPECT_EQ(effectPlays() - judgedBefore, 1) << "a held key was not judged once";
 }
 
 INSTANTIATE_TEST_SUITE_P(Paces, HeldKey,
-                         ::testing::Values(KeyPace{"Player1Fast", 1, 150, 30}, KeyPace{"Player1XDefault", 1, 660, 40},
-                                           KeyPace{"Player1Slow", 1, 300, 250}, KeyPace{"Player2Fast", 2, 150, 30}),
+                         ::testing::Values(KeyPace{"Player1Fast", 1, 150, 30, false},
+                                           KeyPace{"Player1XDefault", 1, 660, 40, false},
+                                           KeyPace{"Player1Slow", 1, 300, 250, false},
+                                           KeyPace{"Player1FromTheCountIn", 1, 150, 30, true},
+                                           KeyPace{"Player2Fast", 2, 150, 30, false},
+                                           KeyPace{"Player2FromTheCountIn", 2, 150, 30, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(KeyboardPlay, ReleasingThePlayKeyAfterAMoveStopsTheNoteItStarted)
 {
-    startKeyboardGame(KeyPace{"", 1, 150, 30});
+    startKeyboardGame(KeyPace{"", 1, 150, 30, false});
+    waitForTheRound();
     moveToWrongKey(XK_KP_2);
+    const std::size_t notesBefore = soundLines("noteOn").size();
     desk().keyDown(XK_KP_0);
-    waitFor([&] { return !soundLines("noteOn").empty(); }, "the note to start");
+    waitFor([&] { return soundLines("noteOn").size() > notesBefore; }, "the note to start");
     pause(400ms);
     desk().key(XK_KP_3);
     pause(300ms);
     desk().keyUp(XK_KP_0);
     waitFor([&] { return !soundLines("noteOff").empty(); }, "a note to stop");
     // "noteOn <channel> <key> ..." and "noteOff <channel> <key>": the same channel and key.
-    const std::string on = soundLines("noteOn").front();
+    const std::string on = soundLines("noteOn").at(notesBefore);
     const std::string off = soundLines("noteOff").front();
     auto channelAndKey = [](const std::string& l) {
         std::istringstream s(l);

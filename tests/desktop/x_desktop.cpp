@@ -336,6 +336,24 @@ std::vector<Window> XDesktop::unnamedWindows() const
     return found;
 }
 
+bool XDesktop::popupShown() const
+{
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int n = 0;
+    bool found = false;
+    if (XQueryTree(dpy_, DefaultRootWindow(dpy_), &root, &parent, &children, &n)) {
+        for (unsigned int i = 0; i < n && !found; ++i) {
+            XWindowAttributes a{};
+            found = XGetWindowAttributes(dpy_, children[i], &a) && a.override_redirect && a.map_state == IsViewable &&
+                    a.width > 8 && a.height > 8;
+        }
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
 Window XDesktop::waitShown(const std::string& role) const
 {
     Window w = 0;

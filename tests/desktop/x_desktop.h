@@ -83,6 +83,8 @@ public:
     std::vector<Window> unnamedWindows() const;
     // Waits until a window of that role is viewable; throws on timeout.
     Window waitShown(const std::string& role) const;
+    // Whether a pop-up (an open drop-down list, a menu) is on the display.
+    bool popupShown() const;
     // Waits until no window of that role is viewable; throws on timeout.
     void waitGone(const std::string& role) const;
     bool shown(const std::string& role) const { return find(role) != 0; }
