@@ -64,7 +64,10 @@ Form::Form(const QString& name) : QWidget(nullptr), name_(name)
     // The desktop tells the screens apart by their role (WM_WINDOW_ROLE on X11): several share
     // the program's name as their title.
     setWindowRole(name);
-    setFocusPolicy(Qt::StrongFocus);
+    // The screen takes the keyboard when told to (or by Tab), never by a click: the labels that
+    // serve as buttons and the background take no focus, so a click on them leaves the keyboard
+    // in the box where the player was typing.
+    setFocusPolicy(Qt::TabFocus);
     // Moves without a button pressed reach the screen and its widgets too; a widget takes the
     // moves over itself, whether or not it has a handler, so the screen hears only those over
     // its own background.

@@ -7,8 +7,10 @@
 #include "platform/vb.h"
 #include "support/test_support.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QTest>
 #include <QTimer>
 
 using namespace platform;
@@ -189,6 +191,24 @@ TEST_F(FormsTest, MouseReleaseGoesToTheWidgetThatTookThePress)
     second.userMouseUp(2);  // never pressed: takes nothing
     f.Label1.userMouseUp(2, 99999, 99999);
     EXPECT_EQ(events, (QStringList{"down1 2", "up1 2"}));
+}
+
+// A label serves as a button: clicking it, or the screen's background, leaves the keyboard in
+// the box where the player was typing.
+TEST_F(FormsTest, AClickOnALabelOrTheBackgroundLeavesTheKeyboardInTheTextBox)
+{
+    auto& f = form<Form_a>();
+    TextBox box(&f, QStringLiteral("Text1"));
+    f.Label1.place(0, 600, 1500, 375);
+    f.Show();
+    QApplication::setActiveWindow(&f);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    box.setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), &box);
+    QTest::mouseClick(f.Label1.widget(), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), &box) << "a click on a label took the keyboard";
+    QTest::mouseClick(&f, Qt::LeftButton, {}, QPoint(f.width() - 2, f.height() - 2));
+    EXPECT_EQ(QApplication::focusWidget(), &box) << "a click on the background took the keyboard";
 }
 
 // Moves of the pointer with no button down, as the desktop delivers them: a widget hears the
