@@ -16,6 +16,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -176,8 +177,10 @@ Child::Child(const std::vector<std::string>& argv, const std::vector<std::string
             if (f != keepFd)
                 close(f);
         }
-        // Its own process group, so that nothing of the test's terminal reaches it.
+        // Its own process group, so that nothing of the test's terminal reaches it; and it dies
+        // with the test, should the test itself be killed (a test timeout).
         setpgid(0, 0);
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
         execvpe(a[0], a.data(), e.data());
         _exit(127);
     }
@@ -255,7 +258,10 @@ std::unique_ptr<XDesktop> XDesktop::start(int width, int height, std::string* wh
     });
     close(fds[0]);
     if (!got || number.find('\n') == std::string::npos) {
-        *why = "Xvfb did not start: " + readFile(desk->dir_ / "xvfb.log");
+        const bool missing = desk->xvfb_.ended() && WIFEXITED(*desk->xvfb_.status()) &&
+                             WEXITSTATUS(*desk->xvfb_.status()) == 127;
+        *why = missing ? std::string("Xvfb is not installed (Debian package xvfb)")
+                       : "Xvfb did not start: " + readFile(desk->dir_ / "xvfb.log");
         return nullptr;
     }
     desk->name_ = ":" + number.substr(0, number.find('\n'));
