@@ -30,6 +30,7 @@ constexpr Place kPlay{3960, 1800, 1455, 375};
 // The new-player dialog.
 constexpr Place kNameBox{120, 480, 6015, 285};
 constexpr Place kPasswordYes{2160, 960, 255, 255};
+constexpr Place kPasswordNo{3120, 960, 255, 255};
 constexpr Place kNewPasswordBox{120, 1320, 6015, 285};
 constexpr Place kSave{120, 1800, 3015, 375};
 // The menu and the bottom row shared by the menu and the level-choice screens.
@@ -87,8 +88,9 @@ protected:
         return std::any_of(rows.begin(), rows.end(), [&](const PlayerRow& r) { return r.name == name; });
     }
 
-    // "Nouveau joueur", the name (typed where the focus is, or after a click in the name box) and,
-    // when given, a password; "Valider" and back on the player screen with the row written.
+    // "Nouveau joueur", the name (typed where the focus is, or after a click in the name box), the
+    // password option and the password; "Valider" and back on the player screen with the row
+    // written.
     void newPlayer(const std::string& name, const std::string& password, bool clickNameBox)
     {
         click("Form_joueurs", kNewPlayer);
@@ -97,7 +99,10 @@ protected:
         if (clickNameBox)
             desk().clickTwips(dialog, kNameBox.left, kNameBox.top, kNameBox.width, kNameBox.height);
         desk().type(name);
-        if (!password.empty()) {
+        // The dialog keeps the password option of the time before.
+        if (password.empty()) {
+            click("Form_nouveau_joueur", kPasswordNo);
+        } else {
             click("Form_nouveau_joueur", kPasswordYes);
             click("Form_nouveau_joueur", kNewPasswordBox);
             desk().type(password);
@@ -243,18 +248,20 @@ TEST_F(Desktop, ADesktopCloseOfThePlayerScreenEndsTheProgram)
 }
 
 // The keyboard goes where the person types: the new-player dialog's name box at every opening,
-// and the password box after the wrong password's message is closed with Return.
+// whatever box had it the time before, and the password box after the wrong password's message
+// is closed with Return.
 TEST_F(Desktop, TypingArrivesInTheBoxThatShouldHaveTheFocus)
 {
     startProgram();
-    for (const char* name : {"anna", "bruno", "carla"}) {
+    // The first player types a password too: the next opening finds the keyboard left there.
+    newPlayer("anna", "right", false);
+    for (const char* name : {"bruno", "carla"}) {
         SCOPED_TRACE(name);
-        newPlayer(name, "", true);
+        newPlayer(name, "", false);
     }
     ASSERT_EQ(players().size(), 3u);
-    newPlayer("dora", "right", true);
 
-    pickPlayer(3, "wrong");
+    pickPlayer(0, "wrong");
     click("Form_joueurs", kPlay);
     const Window message = desk().waitShown("Form_password");
     waitFor([&] { return desk().focusedClient() == message; }, "the message to take the keyboard");
@@ -262,7 +269,7 @@ TEST_F(Desktop, TypingArrivesInTheBoxThatShouldHaveTheFocus)
     desk().waitGone("Form_password");
     const Window players = desk().waitShown("Form_joueurs");
     waitFor([&] { return desk().focusedClient() == players; }, "the player screen to take the keyboard back");
-    // The box was emptied with the message; what is typed now is the password.
+    // The wrong password is still in the box: wiped from the keyboard, then the right one.
     for (int i = 0; i < 8; ++i)
         desk().key(XK_BackSpace);
     desk().type("right");
