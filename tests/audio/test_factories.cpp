@@ -2,6 +2,9 @@
 // with the recording stand-ins that screen tests install.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "platform/audio/effect_player.h"
 #include "platform/audio/fluid_note_synth.h"
 #include "platform/audio/note_synth.h"
@@ -39,6 +42,39 @@ TEST(AudioFactories, InstalledRecordersServeUntilTheDefaultsComeBack)
     setEffectPlayerFactory({});
     EXPECT_NE(dynamic_cast<FluidNoteSynth*>(makeNoteSynth().get()), nullptr);
     EXPECT_NE(dynamic_cast<SdlEffectPlayer*>(makeEffectPlayer().get()), nullptr);
+}
+
+// The log that the desktop tests read: one line per note and per effect, written as it happens,
+// while the player behind still gets every call.
+TEST(AudioFactories, TheSoundLogAskedForByTheEnvironmentRecordsNotesAndEffects)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sound.log"));
+    qputenv("TASTEVOLO_SOUND_LOG", path.toUtf8());
+    const auto notes = RecordingNoteSynth::installFactory();
+    const auto effects = RecordingEffectPlayer::installFactory();
+    QString error;
+    std::unique_ptr<NoteSynth> synth = makeNoteSynth();
+    std::unique_ptr<EffectPlayer> player = makeEffectPlayer();
+    EXPECT_TRUE(synth->start(QStringLiteral("piano.sgt"), &error));
+    EXPECT_TRUE(player->init(&error));
+    synth->noteOn(0, 56, 127, 6510);
+    EXPECT_TRUE(player->play(QByteArray("RIFF"), &error));
+    QFile log(path);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(log.readAll(), QByteArray("noteOn 0 56 127 6510\neffect play 4 bytes\n"));
+    synth->noteOff(0, 56);
+    synth->allNotesOff();
+    log.close();
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(log.readAll(), QByteArray("noteOn 0 56 127 6510\neffect play 4 bytes\nnoteOff 0 56\nallNotesOff\n"));
+    EXPECT_EQ(describe(*notes), QStringList({"start piano.sgt", "noteOn 0 56 127 6510", "noteOff 0 56", "allNotesOff"}));
+    EXPECT_EQ(describe(*effects), QStringList({"init", "play 4 bytes"}));
+
+    qunsetenv("TASTEVOLO_SOUND_LOG");
+    EXPECT_NE(dynamic_cast<RecordingNoteSynth*>(makeNoteSynth().get()), nullptr) << "no log, no wrapper";
+    setNoteSynthFactory({});
+    setEffectPlayerFactory({});
 }
 
 TEST(AudioFactories, FailingRecordersFailWithTheirMessage)

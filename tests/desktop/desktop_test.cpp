@@ -149,11 +149,7 @@ protected:
         EXPECT_EQ(desk().title(w), "Tastevolo") << role;
     }
 
-    int effectPlays() const
-    {
-        const auto lines = program_.soundLogLines();
-        return int(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("effect play", 0) == 0; }));
-    }
+    // The lines of the sound log that start with `prefix` ("noteOn", "noteOff", "effect play").
     std::vector<std::string> soundLines(const std::string& prefix) const
     {
         std::vector<std::string> found;
@@ -163,6 +159,8 @@ protected:
         }
         return found;
     }
+    // The wrong answers: a new player has every wrong-answer effect on, so each plays one.
+    int effectPlays() const { return int(soundLines("effect play").size()); }
 
     std::unique_ptr<XDesktop> desk_;
     Program program_;
