@@ -155,6 +155,8 @@ void Form::Show(int style)
     // Shown anew, the screen can lose the keyboard again (the window system may not activate a
     // screen that it still counts as the active one).
     keyboardLossReported_ = false;
+    if (Form* active = qobject_cast<Form*>(QApplication::activeWindow()); active && active != this)
+        shownOver_ = active;
     if (style != 1) {
         if (windowState_ == 2)
             QWidget::showFullScreen();
@@ -188,7 +190,8 @@ void Form::Show(int style)
 
 void Form::Hide()
 {
-    if (isActiveWindow())
+    const bool hadKeyboard = isActiveWindow();
+    if (hadKeyboard)
         reportKeyboardLoss();
     QWidget::hide();
     if (modalLoop_) {
@@ -196,6 +199,13 @@ void Form::Hide()
         modalLoop_ = nullptr;
         setWindowModality(Qt::NonModal);
     }
+    // The screen under takes the next click and typing; left to the window manager, the
+    // keyboard may go nowhere (a close by a key leaves the pointer wherever it was).
+    if (hadKeyboard && shownOver_ && shownOver_->isLoaded() && shownOver_->isVisible()) {
+        shownOver_->raise();
+        shownOver_->activateWindow();
+    }
+    shownOver_ = nullptr;
 }
 
 void Form::deliverKeyDown(int keyCode, int shift, Control* target)

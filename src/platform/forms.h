@@ -133,6 +133,9 @@ private:
     double leftTwips_ = 0;
     double topTwips_ = 0;
     QEventLoop* modalLoop_ = nullptr;
+    // The screen that had the keyboard when this one was shown: it takes the keyboard back when
+    // this one goes while it has it, whatever closed it (its button, a key, the desktop).
+    QPointer<Form> shownOver_;
     QPointer<QWindow> filteredWindow_;
     std::vector<Timer*> timers_;
 };

@@ -96,6 +96,9 @@ void Form_nouveau_joueur::Command1_Click()
     Label_imgnotes.setCaption(QStringLiteral("6"));
     for (platform::Label* level : {&Label_nn, &Label_nn2, &Label_pn, &Label_pp, &Label_pp2, &Label_pp3})
         level->setCaption(QStringLiteral("1"));
+    // The dialog has just been shown for a new player: the typing goes to the name, wherever
+    // it went the last time.
+    Text_nom.setFocus();
 }
 
 void Form_nouveau_joueur::Command_save_Click()

@@ -269,6 +269,44 @@ TEST_F(FormsTest, LosingTheKeyboardIsReportedOncePerLoss)
     EXPECT_EQ(lost, 3);
 }
 
+// A screen that goes while it has the keyboard gives it back to the screen it was shown over,
+// however it goes: hidden, unloaded, or closed from the desktop, modal or not.
+TEST_F(FormsTest, TheScreenUnderAClosedOneTakesTheKeyboardBack)
+{
+    const std::vector<std::pair<const char*, std::function<void(Form_modal&)>>> ways = {
+        {"hidden", [](Form_modal& m) { m.Hide(); }},
+        {"unloaded", [](Form_modal& m) { unload(m); }},
+        {"closed from the desktop", [](Form_modal& m) { m.close(); }},
+    };
+    for (const auto& [what, close] : ways) {
+        for (const int style : {0, 1}) {
+            SCOPED_TRACE(std::string(what) + (style == 1 ? ", modal" : ", modeless"));
+            auto& a = form<Form_a>();
+            a.Show();
+            testing_support::processEvents();
+            ASSERT_TRUE(a.hasKeyboard());
+            auto& m = form<Form_modal>();
+            setModalHook([&](Form& shown) {
+                testing_support::processEvents();
+                EXPECT_TRUE(shown.hasKeyboard());
+                close(m);
+            });
+            m.Show(style);
+            if (style == 0) {
+                testing_support::processEvents();
+                ASSERT_TRUE(m.hasKeyboard());
+                close(m);
+            }
+            setModalHook(nullptr);
+            testing_support::processEvents();
+            EXPECT_TRUE(a.hasKeyboard());
+            unload<Form_modal>();
+            unload(a);
+            testing_support::processEvents();
+        }
+    }
+}
+
 TEST_F(FormsTest, ColoursAreRedInTheLowByteAndSystemColoursResolve)
 {
     EXPECT_EQ(vbColor(0xFF), QColor(255, 0, 0));
