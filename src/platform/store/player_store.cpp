@@ -425,8 +425,9 @@ bool PlayerStore::open(const QString& path)
     const auto refused = [&] {
         const int primary = code & 0xff;
         const bool notOurs = primary == SQLITE_OK || primary == SQLITE_ERROR;
-        return d_->fail(notOurs ? FileFailure::NotPlayerFile : kindOf(code, FileFailure::CannotRead),
-                        notPlayers, reason);
+        const FileFailure kind = notOurs ? FileFailure::NotPlayerFile : kindOf(code, FileFailure::CannotRead);
+        return d_->fail(kind, kind == FileFailure::Damaged ? QStringLiteral("The player database is damaged") : notPlayers,
+                        reason);
     };
 
     struct stat st {};
