@@ -25,16 +25,43 @@ std::function<bool(const QString&)>& startHook()
 void setOpenDocumentHook(std::function<void(const QString&)> hook) { openHook() = std::move(hook); }
 void setStartProgramHook(std::function<bool(const QString&)> hook) { startHook() = std::move(hook); }
 
-void openDocument(const QString& file)
+void openDocument(const QString& file, std::function<void(const QString& reason)> failed)
 {
     if (openHook()) {
         openHook()(file);
         return;
     }
     const QString path = QFileInfo(QDir::current(), file).absoluteFilePath();
-    if (!QFileInfo::exists(path))
+    const QString opener = QStringLiteral("xdg-open");
+    if (!failed) {
+        if (QFileInfo::exists(path))
+            QProcess::startDetached(opener, {path});
         return;
-    QProcess::startDetached(QStringLiteral("xdg-open"), {path});
+    }
+    if (!QFileInfo(path).isFile()) {
+        failed(QStringLiteral("%1: no such file").arg(path));
+        return;
+    }
+    // Watched, not detached: xdg-open tells by its exit status whether a program took the
+    // file.  Without a parent, so that the end of the program neither waits for it nor kills
+    // it; it deletes itself when it ends.  What it writes goes to the program's own output.
+    auto* process = new QProcess;
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::errorOccurred, process, [=](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;  // the end is told by finished
+        failed(QStringLiteral("%1 %2: %3").arg(opener, path, process->errorString()));
+        process->deleteLater();
+    });
+    QObject::connect(process, &QProcess::finished, process, [=](int code, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit)
+            failed(QStringLiteral("%1 %2: the opener stopped abnormally").arg(opener, path));
+        else if (code != 0)
+            failed(QStringLiteral("%1 %2: ended with status %3").arg(opener, path).arg(code));
+        process->deleteLater();
+    });
+    process->start(opener, {path});
 }
 
 namespace {

@@ -10,6 +10,28 @@
 
 namespace testing_support {
 
+namespace {
+LogCapture* g_capture = nullptr;
+QtMessageHandler g_previousHandler = nullptr;
+} // namespace
+
+LogCapture::LogCapture()
+{
+    g_capture = this;
+    g_previousHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtWarningMsg && g_capture)
+            g_capture->lines << text;
+        else if (g_previousHandler)
+            g_previousHandler(type, context, text);
+    });
+}
+
+LogCapture::~LogCapture()
+{
+    qInstallMessageHandler(g_previousHandler);
+    g_capture = nullptr;
+}
+
 ScreenTest::ScreenTest()
 {
     platform::TestClock::install();

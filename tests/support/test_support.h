@@ -37,6 +37,17 @@ public:
     std::shared_ptr<platform::FakeMidiSystem> midi;
 };
 
+// The program's warnings (what it writes to standard error) while one lives.
+class LogCapture {
+public:
+    LogCapture();
+    ~LogCapture();
+    LogCapture(const LogCapture&) = delete;
+    LogCapture& operator=(const LogCapture&) = delete;
+
+    QStringList lines;
+};
+
 // Runs the handlers posted to the event loop (queued input, deferred deletions).
 void processEvents();
 
