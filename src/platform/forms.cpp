@@ -55,16 +55,7 @@ void endProgramIfEmpty()
 }
 } // namespace
 
-Form::Form(const QString& name)
-    : QWidget(nullptr), name_(name), keys_(this, [this](bool down, int code, int shift) {
-          Control* target = nullptr;
-          if (QWidget* fw = QApplication::focusWidget(); fw && fw->window() == this)
-              target = dynamic_cast<Control*>(fw);
-          if (down)
-              deliverKeyDown(code, shift, target);
-          else
-              deliverKeyUp(code, shift, target);
-      })
+Form::Form(const QString& name) : QWidget(nullptr), name_(name)
 {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -344,6 +335,17 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
                                shiftStateOf(ke), ke->timestamp(), ke->isAutoRepeat()});
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Form::keyHeard(bool down, int code, int shift)
+{
+    Control* target = nullptr;
+    if (QWidget* fw = QApplication::focusWidget(); fw && fw->window() == this)
+        target = dynamic_cast<Control*>(fw);
+    if (down)
+        deliverKeyDown(code, shift, target);
+    else
+        deliverKeyUp(code, shift, target);
 }
 
 namespace detail {

@@ -120,6 +120,8 @@ protected:
 private:
     friend void unload(Form& form);
     void reportKeyboardLoss();
+    // A key-down or key-up heard from the window system, for the screen and its focused control.
+    void keyHeard(bool down, int code, int shift);
 
     QString name_;
     bool loaded_ = true;
@@ -137,7 +139,7 @@ private:
     std::vector<Timer*> timers_;
     // The window system's key events, as the screen hears them (after timers_: its wait is one
     // of the screen's timers).
-    KeyFilter keys_;
+    KeyFilter keys_{this, [this](bool down, int code, int shift) { keyHeard(down, code, shift); }};
 };
 
 namespace detail {
