@@ -325,8 +325,8 @@ bool Form::event(QEvent* event)
 
 void Form::reportKeyboardLoss()
 {
-    // The releases of the keys held now go elsewhere.
-    heldKeyCodes_.clear();
+    // The releases of the keys held now go elsewhere: those keys stay silent until released.
+    keys_.keyboardLost();
     // Hiding or unloading the active screen reports the loss at once; the window system's
     // deactivation that may follow is then the same loss.
     if (keyboardLossReported_)
@@ -341,30 +341,21 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
     if (watched == filteredWindow_ &&
         (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         auto* ke = static_cast<QKeyEvent*>(event);
-        Control* target = nullptr;
-        if (QWidget* fw = QApplication::focusWidget(); fw && fw->window() == this)
-            target = dynamic_cast<Control*>(fw);
-        // A key keeps the code of its press until its release, whatever happens to the
-        // modifiers meanwhile: the keypad's 0 released after Num Lock changed (or with Shift
-        // down) would otherwise come up as Insert, and its release would be lost.
-        int code = keyCodeOf(ke);
-        const quint32 scan = ke->nativeScanCode();
-        const auto held = scan != 0 ? heldKeyCodes_.find(scan) : heldKeyCodes_.end();
-        if (event->type() == QEvent::KeyPress) {
-            if (held != heldKeyCodes_.end() && ke->isAutoRepeat())
-                code = held->second;
-            else if (scan != 0)
-                heldKeyCodes_[scan] = code;
-            deliverKeyDown(code, shiftStateOf(ke), target);
-        } else if (!ke->isAutoRepeat()) {
-            if (held != heldKeyCodes_.end()) {
-                code = held->second;
-                heldKeyCodes_.erase(held);
-            }
-            deliverKeyUp(code, shiftStateOf(ke), target);
-        }
+        keys_.feed(RawKeyEvent{event->type() == QEvent::KeyPress, ke->nativeScanCode(), keyCodeOf(ke),
+                               shiftStateOf(ke), ke->timestamp(), ke->isAutoRepeat()});
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Form::keyHeard(bool down, int code, int shift)
+{
+    Control* target = nullptr;
+    if (QWidget* fw = QApplication::focusWidget(); fw && fw->window() == this)
+        target = dynamic_cast<Control*>(fw);
+    if (down)
+        deliverKeyDown(code, shift, target);
+    else
+        deliverKeyUp(code, shift, target);
 }
 
 namespace detail {

@@ -12,12 +12,13 @@
 //
 // The program ends when no screen is loaded, hidden ones included.
 
+#include "platform/key_filter.h"
+
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
-#include <map>
 #include <vector>
 
 class QEventLoop;
@@ -90,7 +91,8 @@ public:
     std::function<void()> onDeactivate;
 
     // Key input as the platform delivers it (also used by tests): previews on the screen,
-    // then the focused control.  keyDown for an auto-repeating key comes again without keyUp.
+    // then the focused control.  keyDown for an auto-repeating key comes again without keyUp;
+    // the window system's events reach these through the screen's KeyFilter.
     void deliverKeyDown(int keyCode, int shift, Control* target = nullptr);
     void deliverKeyUp(int keyCode, int shift, Control* target = nullptr);
     // The pointer moving over the screen's background as the platform delivers it (also used
@@ -118,6 +120,8 @@ protected:
 private:
     friend void unload(Form& form);
     void reportKeyboardLoss();
+    // A key-down or key-up heard from the window system, for the screen and its focused control.
+    void keyHeard(bool down, int code, int shift);
 
     QString name_;
     bool loaded_ = true;
@@ -128,8 +132,6 @@ private:
     bool keyPreview_ = false;
     // The loss of the keyboard was reported and the screen has not been activated or shown since.
     bool keyboardLossReported_ = false;
-    // The code each key held down was pressed with, by the key's native scan code.
-    std::map<quint32, int> heldKeyCodes_;
     double leftTwips_ = 0;
     double topTwips_ = 0;
     QEventLoop* modalLoop_ = nullptr;
@@ -138,6 +140,9 @@ private:
     QPointer<Form> shownOver_;
     QPointer<QWindow> filteredWindow_;
     std::vector<Timer*> timers_;
+    // The window system's key events, as the screen hears them (after timers_: its wait is one
+    // of the screen's timers).
+    KeyFilter keys_{this, [this](bool down, int code, int shift) { keyHeard(down, code, shift); }};
 };
 
 namespace detail {
