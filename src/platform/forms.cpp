@@ -46,6 +46,16 @@ std::vector<Form*>& unloadedForms()
 }
 bool g_destroyPosted = false;
 
+void destroyUnloaded()
+{
+    if (g_handlerDepth > 0)
+        return;
+    const std::vector<Form*> forms = std::move(unloadedForms());
+    unloadedForms().clear();
+    for (Form* f : forms)
+        delete f;
+}
+
 // Destroys the unloaded screens from the event loop, once the code that unloaded them has
 // returned.  A nested event loop (a message box's) may run the call while a handler is still
 // on the stack: then the screens wait for that handler, whose return posts the call again.
@@ -58,18 +68,17 @@ void postDestroy()
         QCoreApplication::instance(),
         [] {
             g_destroyPosted = false;
-            if (g_handlerDepth > 0)
-                return;
-            const std::vector<Form*> forms = std::move(unloadedForms());
-            unloadedForms().clear();
-            for (Form* f : forms)
-                delete f;
+            destroyUnloaded();
         },
         Qt::QueuedConnection);
 }
 
 void destroyLater(Form* form)
 {
+    // The program's end may come before the posted call: the screens go when its loop has ended.
+    static const QMetaObject::Connection atQuit =
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &destroyUnloaded);
+    Q_UNUSED(atQuit);
     auto& forms = unloadedForms();
     if (std::find(forms.begin(), forms.end(), form) == forms.end())
         forms.push_back(form);
