@@ -36,6 +36,55 @@ std::function<void(Form&)>& modalHook()
 
 bool g_endPosted = false;
 
+// The handlers running now (nested ones included), and the screens unloaded meanwhile, waiting
+// for the last of them to return before they are destroyed.
+int g_handlerDepth = 0;
+std::vector<Form*>& unloadedForms()
+{
+    static std::vector<Form*> forms;
+    return forms;
+}
+bool g_destroyPosted = false;
+
+void destroyUnloaded()
+{
+    if (g_handlerDepth > 0)
+        return;
+    const std::vector<Form*> forms = std::move(unloadedForms());
+    unloadedForms().clear();
+    for (Form* f : forms)
+        delete f;
+}
+
+// Destroys the unloaded screens from the event loop, once the code that unloaded them has
+// returned.  A nested event loop (a message box's) may run the call while a handler is still
+// on the stack: then the screens wait for that handler, whose return posts the call again.
+void postDestroy()
+{
+    if (g_destroyPosted || unloadedForms().empty())
+        return;
+    g_destroyPosted = true;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [] {
+            g_destroyPosted = false;
+            destroyUnloaded();
+        },
+        Qt::QueuedConnection);
+}
+
+void destroyLater(Form* form)
+{
+    // The program's end may come before the posted call: the screens go when its loop has ended.
+    static const QMetaObject::Connection atQuit =
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &destroyUnloaded);
+    Q_UNUSED(atQuit);
+    auto& forms = unloadedForms();
+    if (std::find(forms.begin(), forms.end(), form) == forms.end())
+        forms.push_back(form);
+    postDestroy();
+}
+
 void endProgramIfEmpty()
 {
     if (!registry().empty() || g_endPosted)
@@ -173,6 +222,9 @@ void Form::Show(int style)
     raise();
     activateWindow();
     QPointer<Form> self(this);
+    // The screens unloaded while the modal screen is shown (itself among them) are destroyed
+    // once this show has returned.
+    detail::HandlerScope showing;
     if (modalHook()) {
         auto hook = modalHook();
         hook(*this);
@@ -362,8 +414,6 @@ namespace detail {
 
 void registerForm(Form* form) { registry().push_back(form); }
 
-void finishLoad(Form*) {}
-
 void abortLoad(Form* form)
 {
     // A screen whose load failed is not left half-built.
@@ -373,8 +423,16 @@ void abortLoad(Form* form)
     auto& r = registry();
     r.erase(std::remove(r.begin(), r.end(), form), r.end());
     form->QWidget::hide();
-    form->deleteLater();
+    destroyLater(form);
     endProgramIfEmpty();
+}
+
+HandlerScope::HandlerScope() { ++g_handlerDepth; }
+
+HandlerScope::~HandlerScope()
+{
+    if (--g_handlerDepth == 0)
+        postDestroy();
 }
 
 } // namespace detail
@@ -396,7 +454,7 @@ void unload(Form& form)
     if (f->clearSlot)
         f->clearSlot();
     f->Hide();
-    f->deleteLater();
+    destroyLater(f);
     endProgramIfEmpty();
 }
 

@@ -3,10 +3,16 @@
 // touch and unloaded explicitly, shown modeless or modal.
 //
 //   form<Form_pp>()            touches the screen: loads it first if needed (its Form_Load runs
-//                              to its end before the caller goes on), returns the instance
+//                              to its end before the caller goes on), returns the instance; a
+//                              screen that unloaded itself during its load comes back unloaded
+//                              (alive, inert: it shows nothing and its timers are stopped)
 //   loaded<Form_pp>()          the instance if loaded, else nullptr (never loads)
 //   unload<Form_pp>()          runs Form_Unload and destroys the instance; the next touch makes
 //                              a fresh one in its design state
+//
+// An unloaded screen is destroyed only once no handler is running: not while one of its own
+// handlers (or any other) is on the stack, even when a message box or a modal screen runs an
+// event loop inside that handler.
 //   f.Show() / f.Show(1)       modeless / modal: a modal show returns when the screen is hidden
 //                              or unloaded; timers and queued input go on meanwhile
 //
@@ -147,8 +153,17 @@ private:
 
 namespace detail {
 void registerForm(Form* form);
-void finishLoad(Form* form);
 void abortLoad(Form* form);
+
+// Marks a call into the screens' code (an event handler, a Form_Load, a Form_Unload) for as long
+// as it runs: the screens unloaded meanwhile are destroyed once the outermost one has returned.
+class HandlerScope {
+public:
+    HandlerScope();
+    ~HandlerScope();
+    HandlerScope(const HandlerScope&) = delete;
+    HandlerScope& operator=(const HandlerScope&) = delete;
+};
 } // namespace detail
 
 template <class F>
@@ -167,21 +182,27 @@ F* loaded()
 template <class F>
 F& form()
 {
-    F*& slot = formSlot<F>();
-    if (!slot) {
-        F* f = new F();
-        slot = f;
-        f->clearSlot = [] { formSlot<F>() = nullptr; };
-        detail::registerForm(f);
+    if (F* f = formSlot<F>())
+        return *f;
+    F* f = new F();
+    formSlot<F>() = f;
+    f->clearSlot = [f] {
+        if (formSlot<F>() == f)
+            formSlot<F>() = nullptr;
+    };
+    detail::registerForm(f);
+    {
+        detail::HandlerScope running;
         try {
             f->Form_Load();
         } catch (...) {
             detail::abortLoad(f);
             throw;
         }
-        detail::finishLoad(f);
     }
-    return *slot;
+    // Loaded, or unloaded by its own load: then it lives on until the handlers have returned,
+    // and the next touch makes a fresh one.
+    return *f;
 }
 
 // Unloads a screen: Form_Unload runs, the screen disappears, its timers stop, and the instance

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 
 using namespace platform;
@@ -56,6 +57,17 @@ class Form_broken : public Form {
 public:
     Form_broken() : Form(QStringLiteral("Form_broken")) {}
     void Form_Load() override { throw VbError(1, QStringLiteral("no picture")); }
+};
+
+// The display check's way: a screen that has nothing to show unloads itself from its load.
+class Form_gone : public Form {
+public:
+    Form_gone() : Form(QStringLiteral("Form_gone")) {}
+    void Form_Load() override
+    {
+        Log::lines() << "load gone";
+        unload(*this);
+    }
 };
 
 class FormsTest : public ::testing::Test {
@@ -175,6 +187,63 @@ TEST_F(FormsTest, AScreenWhoseLoadFailedIsNotLeftHalfBuilt)
     EXPECT_EQ(loaded<Form_broken>(), nullptr);
     dispatch([] { form<Form_broken>().Show(); });
     EXPECT_EQ(screens.messages, QStringList{"no picture"});
+}
+
+// A message box runs an event loop while it is up (the test's box does too): the screens that
+// the handler unloaded before it, its own among them, live on until the handler has returned,
+// also when the box reports an error that escaped the handler, and also in a nested handler.
+TEST_F(FormsTest, AnUnloadedScreenOutlivesTheHandlersOnTheStackAcrossAMessageBox)
+{
+    struct Case {
+        const char* what;
+        std::function<void(Form_a&)> handler;
+    };
+    const Case cases[] = {
+        {"message from the handler", [](Form_a& f) { unload(f); msgBox("bye"); }},
+        {"error escaping the handler",
+         [](Form_a& f) {
+             unload(f);
+             throw VbError(5, QStringLiteral("gone"));
+         }},
+        {"nested handler",
+         [](Form_a& f) {
+             dispatch([&f] { unload(f); });
+             msgBox("bye");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Form_a& f = form<Form_a>();
+        QPointer<Form_a> alive(&f);
+        bool aliveAfterTheBox = false;
+        f.Command1.onClick = [&] {
+            dispatch([&] { c.handler(f); });
+            aliveAfterTheBox = !alive.isNull();
+        };
+        f.Command1.click();
+        EXPECT_EQ(screens.messages.size(), 1);
+        EXPECT_TRUE(aliveAfterTheBox);
+        EXPECT_FALSE(alive.isNull()) << "the click's own code has returned, the event loop has not run";
+        EXPECT_EQ(loaded<Form_a>(), nullptr);
+        testing_support::processEvents();
+        EXPECT_TRUE(alive.isNull()) << "destroyed once the handlers have returned";
+        screens.messages.clear();
+    }
+}
+
+TEST_F(FormsTest, AScreenThatUnloadsItselfDuringItsLoadComesBackUnloadedAndInert)
+{
+    Form_gone& f = form<Form_gone>();
+    QPointer<Form_gone> alive(&f);
+    EXPECT_FALSE(f.isLoaded());
+    EXPECT_EQ(loaded<Form_gone>(), nullptr);
+    EXPECT_TRUE(loadedForms().empty());
+    f.Show();
+    EXPECT_FALSE(f.isVisible());
+    testing_support::processEvents();
+    EXPECT_TRUE(alive.isNull());
+    EXPECT_FALSE(form<Form_gone>().isLoaded()) << "the next touch loads a fresh one";
+    EXPECT_EQ(Log::lines(), (QStringList{"load gone", "load gone"}));
 }
 
 TEST_F(FormsTest, MouseReleaseGoesToTheWidgetThatTookThePress)

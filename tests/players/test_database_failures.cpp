@@ -35,6 +35,16 @@ TEST_F(DatabaseFailureTest, AFileThatIsNoPlayerDatabaseIsLeftAsItWasAndTheProgra
     const Case cases[] = {
         {"not a database", "", [](const QString& p) { players_test::writeBytes(p, "Standard Jet DB\0\0 not ours"); },
          QString::fromUtf8(fr) + QStringLiteral("Ce fichier n'est pas un fichier de joueurs.")},
+        {"the first half of a real one", "",
+         [](const QString& p) {
+             {
+                 platform::PlayerStore store;
+                 ASSERT_TRUE(store.open(p));
+             }
+             const QByteArray whole = players_test::fileBytes(p);
+             players_test::writeBytes(p, whole.left(whole.size() / 2));
+         },
+         QString::fromUtf8(fr) + QStringLiteral("Le fichier est abîmé.")},
         {"no table tastevolo", "2\r\n", [](const QString& p) { players_test::execSql(p, "CREATE TABLE other (Nom TEXT)"); },
          QString::fromUtf8(en) + QStringLiteral("This is not a player file.")},
         {"a column missing", "3\r\n",
@@ -61,6 +71,14 @@ TEST_F(DatabaseFailureTest, AFileThatIsNoPlayerDatabaseIsLeftAsItWasAndTheProgra
         const QByteArray before = players_test::fileBytes(dbPath());
         screens.messages.clear();
         screens.programEnds = 0;
+        // The player takes a few seconds to read the message: the screens' timers tick meanwhile
+        // (the display check's among them), and the box's event loop runs what they post.
+        platform::setMsgBoxHook([this](const QString& text, int, const QString&) {
+            screens.messages << text;
+            testing_support::advance(5000);
+            testing_support::runMessageBoxLoop();
+            return 1;
+        });
 
         // The program starts as usual: the display check opens the player screen.
         testing_support::LogCapture log;

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace testing_support {
 
@@ -38,6 +40,7 @@ ScreenTest::ScreenTest()
     platform::setDisplaySizeOverride(QSize(1024, 768));
     platform::setMsgBoxHook([this](const QString& text, int, const QString&) {
         messages << text;
+        runMessageBoxLoop();
         return 1;
     });
     platform::setProgramEndHook([this] { ++programEnds; });
@@ -63,6 +66,13 @@ void processEvents()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
+}
+
+void runMessageBoxLoop()
+{
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 void advance(qint64 ms) { platform::TestClock::advance(ms); }
