@@ -1,7 +1,10 @@
 #include "platform/shell.h"
 
+#include "platform/file_failure.h"
+
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -20,9 +23,15 @@ std::function<bool(const QString&)>& startHook()
     static std::function<bool(const QString&)> h;
     return h;
 }
+int& documentShownAfter()
+{
+    static int ms = 10000;
+    return ms;
+}
 } // namespace
 
 void setOpenDocumentHook(std::function<void(const QString&)> hook) { openHook() = std::move(hook); }
+void setDocumentShownAfter(int ms) { documentShownAfter() = ms; }
 void setStartProgramHook(std::function<bool(const QString&)> hook) { startHook() = std::move(hook); }
 
 void openDocument(const QString& file, std::function<void(const QString& reason)> failed)
@@ -54,8 +63,18 @@ void openDocument(const QString& file, std::function<void(const QString& reason)
         failed(QStringLiteral("%1 %2: %3").arg(opener, path, process->errorString()));
         process->deleteLater();
     });
+    QElapsedTimer running;
+    running.start();
     QObject::connect(process, &QProcess::finished, process, [=](int code, QProcess::ExitStatus status) {
-        if (status != QProcess::NormalExit)
+        // The opener waits for the viewer it started: an end in failure once the document has
+        // been on screen a while is the viewer's own end (killed, or closed with an error
+        // status), not a document that could not be shown.  A missing file or no program
+        // to show it (status 1 to 3) is told whenever it comes.
+        if (code == 4 && running.elapsed() >= documentShownAfter()) {
+            logFailure(QStringLiteral("%1 %2: the viewer ended with status %3").arg(opener, path).arg(code));
+        } else if (status != QProcess::NormalExit && running.elapsed() >= documentShownAfter()) {
+            logFailure(QStringLiteral("%1 %2: the viewer stopped").arg(opener, path));
+        } else if (status != QProcess::NormalExit)
             failed(QStringLiteral("%1 %2: the opener stopped abnormally").arg(opener, path));
         else if (code != 0)
             failed(QStringLiteral("%1 %2: ended with status %3").arg(opener, path).arg(code));

@@ -27,6 +27,9 @@ QStringList programAndArguments(const QString& commandLine);
 // opened document then never fails.
 void setOpenDocumentHook(std::function<void(const QString&)> hook);
 void setStartProgramHook(std::function<bool(const QString&)> hook);
+// How long the opener must have run for a failure of it to count as the viewer's own end,
+// not as a document that could not be shown (10 s; tests shorten it).
+void setDocumentShownAfter(int ms);
 
 } // namespace platform
 
