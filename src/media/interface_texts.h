@@ -58,4 +58,12 @@
     X(Label_aide_fin_2joueurs, "Fin du jeu", "End of the game", "Final del juego") \
     X(Label_directx, "Le son n'a pas pu démarrer. Vérifie la sortie son de l'ordinateur et le fichier piano.sgt.", "The sound could not be started. Check the computer's sound output and the file piano.sgt.", "No se pudo iniciar el sonido. Compruebe la salida de sonido del ordenador y el archivo piano.sgt.") \
     X(score_non_enregistre, "Le score n'a pas pu être enregistré.", "The score could not be saved.", "No se ha podido guardar el tanteo.") \
+    X(joueurs_inutilisables, "Le fichier des joueurs JOUEURS.MDB ne peut pas servir. Il n'a pas été modifié ; Tastevolo va s'arrêter.", "The player file JOUEURS.MDB cannot be used. It was left as it was; Tastevolo will stop.", "El archivo de jugadores JOUEURS.MDB no se puede usar. No se ha modificado; Tastevolo se va a cerrar.") \
+    X(joueur_non_enregistre, "Les données du joueur n'ont pas été enregistrées.", "The player's data was not saved.", "Los datos del jugador no se han guardado.") \
+    X(echec_lecture, "Le fichier ne peut pas être lu.", "The file cannot be read.", "No se puede leer el archivo.") \
+    X(echec_ecriture, "Le fichier ne peut pas être écrit.", "The file cannot be written.", "No se puede escribir el archivo.") \
+    X(echec_autre_fichier, "Ce fichier n'est pas un fichier de joueurs.", "This is not a player file.", "Este archivo no es un archivo de jugadores.") \
+    X(echec_fichier_abime, "Le fichier est abîmé.", "The file is damaged.", "El archivo está dañado.") \
+    X(aide_non_ouverte, "L'aide n'a pas pu être ouverte. Il manque peut-être le fichier aide.chm ou un programme pour le lire.", "The help could not be opened. The file aide.chm or a program to show it may be missing.", "No se ha podido abrir la ayuda. Quizás falta el archivo aide.chm o un programa para mostrarlo.") \
+    X(commande_non_ouverte, "Le bon de commande n'a pas pu être ouvert. Il manque peut-être la page ou un navigateur web.", "The order form could not be opened. The page or a web browser may be missing.", "No se ha podido abrir el formulario de pedido. Quizás falta la página o un navegador web.") \
 

@@ -147,6 +147,8 @@ void Control::click()
         dispatch(onClick);
 }
 
+void Control::setFocus() { self_->setFocus(Qt::OtherFocusReason); }
+
 bool Control::takesInput() const
 {
     if (!form_ || !form_->isLoaded())

@@ -33,6 +33,7 @@ public:                                                                         
     using Control::width;                                                                          \
     using Control::height;                                                                         \
     using Control::click;                                                                          \
+    using Control::setFocus;                                                                       \
                                                                                                    \
 private:
 
@@ -94,6 +95,9 @@ public:
 
     // A named action: runs the click handler at once, on the caller's thread.
     void click();
+    // Gives the widget the keyboard: at once when its screen is the active one, else as soon as
+    // the screen becomes active.
+    void setFocus();
 
     // What a user's mouse does (also used by tests): a disabled or hidden widget takes nothing.
     // The release always goes to the widget that took the press.

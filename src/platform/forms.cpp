@@ -36,6 +36,55 @@ std::function<void(Form&)>& modalHook()
 
 bool g_endPosted = false;
 
+// The handlers running now (nested ones included), and the screens unloaded meanwhile, waiting
+// for the last of them to return before they are destroyed.
+int g_handlerDepth = 0;
+std::vector<Form*>& unloadedForms()
+{
+    static std::vector<Form*> forms;
+    return forms;
+}
+bool g_destroyPosted = false;
+
+void destroyUnloaded()
+{
+    if (g_handlerDepth > 0)
+        return;
+    const std::vector<Form*> forms = std::move(unloadedForms());
+    unloadedForms().clear();
+    for (Form* f : forms)
+        delete f;
+}
+
+// Destroys the unloaded screens from the event loop, once the code that unloaded them has
+// returned.  A nested event loop (a message box's) may run the call while a handler is still
+// on the stack: then the screens wait for that handler, whose return posts the call again.
+void postDestroy()
+{
+    if (g_destroyPosted || unloadedForms().empty())
+        return;
+    g_destroyPosted = true;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [] {
+            g_destroyPosted = false;
+            destroyUnloaded();
+        },
+        Qt::QueuedConnection);
+}
+
+void destroyLater(Form* form)
+{
+    // The program's end may come before the posted call: the screens go when its loop has ended.
+    static const QMetaObject::Connection atQuit =
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &destroyUnloaded);
+    Q_UNUSED(atQuit);
+    auto& forms = unloadedForms();
+    if (std::find(forms.begin(), forms.end(), form) == forms.end())
+        forms.push_back(form);
+    postDestroy();
+}
+
 void endProgramIfEmpty()
 {
     if (!registry().empty() || g_endPosted)
@@ -158,6 +207,8 @@ void Form::Show(int style)
     // Shown anew, the screen can lose the keyboard again (the window system may not activate a
     // screen that it still counts as the active one).
     keyboardLossReported_ = false;
+    if (Form* active = qobject_cast<Form*>(QApplication::activeWindow()); active && active != this)
+        shownOver_ = active;
     if (style != 1) {
         if (windowState_ == 2)
             QWidget::showFullScreen();
@@ -174,6 +225,9 @@ void Form::Show(int style)
     raise();
     activateWindow();
     QPointer<Form> self(this);
+    // The screens unloaded while the modal screen is shown (itself among them) are destroyed
+    // once this show has returned.
+    detail::HandlerScope showing;
     if (modalHook()) {
         auto hook = modalHook();
         hook(*this);
@@ -191,7 +245,8 @@ void Form::Show(int style)
 
 void Form::Hide()
 {
-    if (isActiveWindow())
+    const bool hadKeyboard = isActiveWindow();
+    if (hadKeyboard)
         reportKeyboardLoss();
     QWidget::hide();
     if (modalLoop_) {
@@ -199,6 +254,13 @@ void Form::Hide()
         modalLoop_ = nullptr;
         setWindowModality(Qt::NonModal);
     }
+    // The screen under takes the next click and typing; left to the window manager, the
+    // keyboard may go nowhere (a close by a key leaves the pointer wherever it was).
+    if (hadKeyboard && shownOver_ && shownOver_->isLoaded() && shownOver_->isVisible()) {
+        shownOver_->raise();
+        shownOver_->activateWindow();
+    }
+    shownOver_ = nullptr;
 }
 
 void Form::deliverKeyDown(int keyCode, int shift, Control* target)
@@ -318,8 +380,8 @@ bool Form::event(QEvent* event)
 
 void Form::reportKeyboardLoss()
 {
-    // The releases of the keys held now go elsewhere.
-    heldKeyCodes_.clear();
+    // The releases of the keys held now go elsewhere: those keys stay silent until released.
+    keys_.keyboardLost();
     // Hiding or unloading the active screen reports the loss at once; the window system's
     // deactivation that may follow is then the same loss.
     if (keyboardLossReported_)
@@ -334,37 +396,26 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
     if (watched == filteredWindow_ &&
         (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         auto* ke = static_cast<QKeyEvent*>(event);
-        Control* target = nullptr;
-        if (QWidget* fw = QApplication::focusWidget(); fw && fw->window() == this)
-            target = dynamic_cast<Control*>(fw);
-        // A key keeps the code of its press until its release, whatever happens to the
-        // modifiers meanwhile: the keypad's 0 released after Num Lock changed (or with Shift
-        // down) would otherwise come up as Insert, and its release would be lost.
-        int code = keyCodeOf(ke);
-        const quint32 scan = ke->nativeScanCode();
-        const auto held = scan != 0 ? heldKeyCodes_.find(scan) : heldKeyCodes_.end();
-        if (event->type() == QEvent::KeyPress) {
-            if (held != heldKeyCodes_.end() && ke->isAutoRepeat())
-                code = held->second;
-            else if (scan != 0)
-                heldKeyCodes_[scan] = code;
-            deliverKeyDown(code, shiftStateOf(ke), target);
-        } else if (!ke->isAutoRepeat()) {
-            if (held != heldKeyCodes_.end()) {
-                code = held->second;
-                heldKeyCodes_.erase(held);
-            }
-            deliverKeyUp(code, shiftStateOf(ke), target);
-        }
+        keys_.feed(RawKeyEvent{event->type() == QEvent::KeyPress, ke->nativeScanCode(), keyCodeOf(ke),
+                               shiftStateOf(ke), ke->timestamp(), ke->isAutoRepeat()});
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Form::keyHeard(bool down, int code, int shift)
+{
+    Control* target = nullptr;
+    if (QWidget* fw = QApplication::focusWidget(); fw && fw->window() == this)
+        target = dynamic_cast<Control*>(fw);
+    if (down)
+        deliverKeyDown(code, shift, target);
+    else
+        deliverKeyUp(code, shift, target);
 }
 
 namespace detail {
 
 void registerForm(Form* form) { registry().push_back(form); }
-
-void finishLoad(Form*) {}
 
 void abortLoad(Form* form)
 {
@@ -375,8 +426,16 @@ void abortLoad(Form* form)
     auto& r = registry();
     r.erase(std::remove(r.begin(), r.end(), form), r.end());
     form->QWidget::hide();
-    form->deleteLater();
+    destroyLater(form);
     endProgramIfEmpty();
+}
+
+HandlerScope::HandlerScope() { ++g_handlerDepth; }
+
+HandlerScope::~HandlerScope()
+{
+    if (--g_handlerDepth == 0)
+        postDestroy();
 }
 
 } // namespace detail
@@ -398,7 +457,7 @@ void unload(Form& form)
     if (f->clearSlot)
         f->clearSlot();
     f->Hide();
-    f->deleteLater();
+    destroyLater(f);
     endProgramIfEmpty();
 }
 

@@ -3,21 +3,28 @@
 // touch and unloaded explicitly, shown modeless or modal.
 //
 //   form<Form_pp>()            touches the screen: loads it first if needed (its Form_Load runs
-//                              to its end before the caller goes on), returns the instance
+//                              to its end before the caller goes on), returns the instance; a
+//                              screen that unloaded itself during its load comes back unloaded
+//                              (alive, inert: it shows nothing and its timers are stopped)
 //   loaded<Form_pp>()          the instance if loaded, else nullptr (never loads)
 //   unload<Form_pp>()          runs Form_Unload and destroys the instance; the next touch makes
 //                              a fresh one in its design state
+//
+// An unloaded screen is destroyed only once no handler is running: not while one of its own
+// handlers (or any other) is on the stack, even when a message box or a modal screen runs an
+// event loop inside that handler.
 //   f.Show() / f.Show(1)       modeless / modal: a modal show returns when the screen is hidden
 //                              or unloaded; timers and queued input go on meanwhile
 //
 // The program ends when no screen is loaded, hidden ones included.
+
+#include "platform/key_filter.h"
 
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
-#include <map>
 #include <vector>
 
 class QEventLoop;
@@ -90,7 +97,8 @@ public:
     std::function<void()> onDeactivate;
 
     // Key input as the platform delivers it (also used by tests): previews on the screen,
-    // then the focused control.  keyDown for an auto-repeating key comes again without keyUp.
+    // then the focused control.  keyDown for an auto-repeating key comes again without keyUp;
+    // the window system's events reach these through the screen's KeyFilter.
     void deliverKeyDown(int keyCode, int shift, Control* target = nullptr);
     void deliverKeyUp(int keyCode, int shift, Control* target = nullptr);
     // The pointer moving over the screen's background as the platform delivers it (also used
@@ -118,6 +126,8 @@ protected:
 private:
     friend void unload(Form& form);
     void reportKeyboardLoss();
+    // A key-down or key-up heard from the window system, for the screen and its focused control.
+    void keyHeard(bool down, int code, int shift);
 
     QString name_;
     bool loaded_ = true;
@@ -128,19 +138,32 @@ private:
     bool keyPreview_ = false;
     // The loss of the keyboard was reported and the screen has not been activated or shown since.
     bool keyboardLossReported_ = false;
-    // The code each key held down was pressed with, by the key's native scan code.
-    std::map<quint32, int> heldKeyCodes_;
     double leftTwips_ = 0;
     double topTwips_ = 0;
     QEventLoop* modalLoop_ = nullptr;
+    // The screen that had the keyboard when this one was shown: it takes the keyboard back when
+    // this one goes while it has it, whatever closed it (its button, a key, the desktop).
+    QPointer<Form> shownOver_;
     QPointer<QWindow> filteredWindow_;
     std::vector<Timer*> timers_;
+    // The window system's key events, as the screen hears them (after timers_: its wait is one
+    // of the screen's timers).
+    KeyFilter keys_{this, [this](bool down, int code, int shift) { keyHeard(down, code, shift); }};
 };
 
 namespace detail {
 void registerForm(Form* form);
-void finishLoad(Form* form);
 void abortLoad(Form* form);
+
+// Marks a call into the screens' code (an event handler, a Form_Load, a Form_Unload) for as long
+// as it runs: the screens unloaded meanwhile are destroyed once the outermost one has returned.
+class HandlerScope {
+public:
+    HandlerScope();
+    ~HandlerScope();
+    HandlerScope(const HandlerScope&) = delete;
+    HandlerScope& operator=(const HandlerScope&) = delete;
+};
 } // namespace detail
 
 template <class F>
@@ -159,21 +182,27 @@ F* loaded()
 template <class F>
 F& form()
 {
-    F*& slot = formSlot<F>();
-    if (!slot) {
-        F* f = new F();
-        slot = f;
-        f->clearSlot = [] { formSlot<F>() = nullptr; };
-        detail::registerForm(f);
+    if (F* f = formSlot<F>())
+        return *f;
+    F* f = new F();
+    formSlot<F>() = f;
+    f->clearSlot = [f] {
+        if (formSlot<F>() == f)
+            formSlot<F>() = nullptr;
+    };
+    detail::registerForm(f);
+    {
+        detail::HandlerScope running;
         try {
             f->Form_Load();
         } catch (...) {
             detail::abortLoad(f);
             throw;
         }
-        detail::finishLoad(f);
     }
-    return *slot;
+    // Loaded, or unloaded by its own load: then it lives on until the handlers have returned,
+    // and the next touch makes a fresh one.
+    return *f;
 }
 
 // Unloads a screen: Form_Unload runs, the screen disappears, its timers stop, and the instance

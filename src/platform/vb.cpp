@@ -1,5 +1,7 @@
 #include "platform/vb.h"
 
+#include "platform/forms.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -148,6 +150,8 @@ int msgBox(const QString& text, int style, const QString& title)
 
 void dispatch(const std::function<void()>& handler)
 {
+    // The message box of an error runs while the handler's callers are still on the stack.
+    detail::HandlerScope running;
     try {
         handler();
     } catch (const VbError& e) {

@@ -5,6 +5,7 @@
 #include "platform/store/password.h"
 #include "platform/vb.h"
 #include "players/dialog_look.h"
+#include "players/file_failure_message.h"
 #include "players/form_nouveau_joueur.h"
 #include "players/form_password.h"
 #include "players/language_file.h"
@@ -106,7 +107,7 @@ void Form_joueurs::Form_Load()
     }
 
     if (!playerDatabase()) {
-        arreter_programme(playerDatabaseError());
+        arreter_programme();
         return;
     }
 
@@ -159,10 +160,11 @@ void Form_joueurs::remplir_liste()
     DBCombo1.setListIndex(-1);
 }
 
-void Form_joueurs::arreter_programme(const QString& detail)
+void Form_joueurs::arreter_programme()
 {
     refused_ = true;
-    platform::msgBox(texteBaseInutilisable(detail), 16);
+    signaler_echec_fichier(form<media::Form_traduction>().joueurs_inutilisables.caption(),
+                           playerDatabaseFailure(), playerDatabaseError(), 16);
     for (platform::Form* other : platform::loadedForms()) {
         if (other != this)
             platform::unload(*other);

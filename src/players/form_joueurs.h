@@ -48,7 +48,8 @@ private:
 
     void copier_textes();
     void remplir_liste();
-    void arreter_programme(const QString& detail);
+    // The player file cannot be used: the player is told why, and every screen goes.
+    void arreter_programme();
 
     bool refused_ = false;
 };

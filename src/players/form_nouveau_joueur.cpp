@@ -4,6 +4,7 @@
 #include "platform/store/password.h"
 #include "platform/vb.h"
 #include "players/dialog_look.h"
+#include "players/file_failure_message.h"
 #include "players/form_joueurs.h"
 #include "players/form_password.h"
 #include "shell/looks.h"
@@ -86,7 +87,8 @@ bool Form_nouveau_joueur::enregistrer_fiche()
 {
     if (Data1.save())
         return true;
-    platform::msgBox(texteEnregistrementImpossible(Data1.error()), 48);
+    signaler_echec_fichier(form<media::Form_traduction>().joueur_non_enregistre.caption(), Data1.failure(),
+                           Data1.error(), 48);
     return false;
 }
 
@@ -96,6 +98,9 @@ void Form_nouveau_joueur::Command1_Click()
     Label_imgnotes.setCaption(QStringLiteral("6"));
     for (platform::Label* level : {&Label_nn, &Label_nn2, &Label_pn, &Label_pp, &Label_pp2, &Label_pp3})
         level->setCaption(QStringLiteral("1"));
+    // The dialog has just been shown for a new player: the typing goes to the name, wherever
+    // it went the last time.
+    Text_nom.setFocus();
 }
 
 void Form_nouveau_joueur::Command_save_Click()

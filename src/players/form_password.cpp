@@ -1,6 +1,7 @@
 #include "players/form_password.h"
 
 #include "media/form_traduction.h"
+#include "platform/keys.h"
 #include "players/dialog_look.h"
 #include "shell/looks.h"
 
@@ -20,6 +21,12 @@ Form_password::Form_password() : Form(QStringLiteral("Form_password"))
     shell::makeTextButton(Label_quitter);
     Label_quitter.onClick = [this] { Label_quitter_Click(); };
     onDesktopClose = [this] { Label_quitter_Click(); };
+    // Return closes the message as its button does, as a message box would.
+    setKeyPreview(true);
+    onKeyDown = [this](int& keyCode, int) {
+        if (keyCode == platform::vk::kReturn)
+            Label_quitter_Click();
+    };
 }
 
 void Form_password::Form_Load()

@@ -3,6 +3,7 @@
 #include "media/form_traduction.h"
 #include "platform/resources.h"
 #include "platform/vb.h"
+#include "players/file_failure_message.h"
 #include "players/form_options.h"
 #include "shell/looks.h"
 
@@ -116,9 +117,8 @@ void Form_score::signalerEchec()
     if (!failure || echecSignale_)
         return;
     echecSignale_ = true;
-    platform::msgBox(platform::form<media::Form_traduction>().score_non_enregistre.caption() +
-                         QStringLiteral("\n\n") + failure->file + QStringLiteral("\n") + failure->reason,
-                     48);
+    signaler_echec_fichier(platform::form<media::Form_traduction>().score_non_enregistre.caption(), failure->kind,
+                           failure->file + QStringLiteral(": ") + failure->reason, 48);
 }
 
 void Form_score::Label_quitter_Click() { platform::unload(*this); }

@@ -167,7 +167,10 @@ QString HighScoreList::defaultLine() const
     return kDefaultName + separator_ + QString::number(kDefaultScore);
 }
 
-void HighScoreList::fail(const QString& reason) { failure_ = Failure{scoreFile_, reason}; }
+void HighScoreList::fail(platform::FileFailure kind, const QString& reason)
+{
+    failure_ = Failure{scoreFile_, reason, kind};
+}
 
 bool HighScoreList::writeFile(const QStringList& lines)
 {
@@ -177,16 +180,16 @@ bool HighScoreList::writeFile(const QStringList& lines)
     // The new file takes the old one's place only once it is written whole.
     QSaveFile file(scoreFile_);
     if (!file.open(QIODevice::WriteOnly)) {
-        fail(file.errorString());
+        fail(platform::FileFailure::CannotWrite, file.errorString());
         return false;
     }
     if (file.write(bytes) != bytes.size()) {
-        fail(file.errorString());
+        fail(platform::FileFailure::CannotWrite, file.errorString());
         file.cancelWriting();
         return false;
     }
     if (!file.commit()) {
-        fail(file.errorString());
+        fail(platform::FileFailure::CannotWrite, file.errorString());
         return false;
     }
     return true;
@@ -204,7 +207,8 @@ void HighScoreList::FillScoreList(platform::ListBox& theList)
         if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
             // Kept as it is: the entries it may hold are not replaced by default ones.
             unreadable_ = true;
-            fail(info.isDir() ? QStringLiteral("Is a directory") : file.errorString());
+            fail(platform::FileFailure::CannotRead,
+                 info.isDir() ? QStringLiteral("Is a directory") : file.errorString());
             addDefaultRows(theList);
             return;
         }
@@ -267,7 +271,7 @@ bool HighScoreList::AddHighScore(platform::ListBox& theList, QString& pName, int
     if (unreadable_) {
         // The file could not be read: writing it would lose the entries it holds.
         if (!failure_)
-            fail(QStringLiteral("The file could not be read"));
+            fail(platform::FileFailure::CannotRead, QStringLiteral("The file could not be read"));
         return true;
     }
     QStringList lines;

@@ -11,6 +11,8 @@
 // leaves the old file.  A file that exists but cannot be read is never overwritten.  Failures
 // to write are kept in lastFailure() for the screen to tell the player.
 
+#include "platform/file_failure.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -58,10 +60,12 @@ public:
     // The decimal reading of a score, clamped to the 32-bit range.
     static int32_t readScore(const QString& text);
 
-    // The last failure to read or write the score file since it was cleared.
+    // The last failure to read or write the score file since it was cleared: the file, the
+    // system's reason (for the log) and its kind (CannotRead or CannotWrite, for the player).
     struct Failure {
         QString file;
         QString reason;
+        platform::FileFailure kind = platform::FileFailure::CannotWrite;
     };
     const std::optional<Failure>& lastFailure() const { return failure_; }
     void clearFailure() { failure_.reset(); }
@@ -88,7 +92,7 @@ private:
     // Writes the lines (each scrambled, ended by CR LF) in place of the file, or records why
     // it could not.
     bool writeFile(const QStringList& lines);
-    void fail(const QString& reason);
+    void fail(platform::FileFailure kind, const QString& reason);
 
     int16_t listCount_ = 0;
     int16_t nameLength_ = 0;

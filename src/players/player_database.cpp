@@ -1,8 +1,6 @@
 #include "players/player_database.h"
 
-#include "media/form_traduction.h"
 #include "platform/controls.h"
-#include "players/language_file.h"
 
 #include <QDir>
 
@@ -14,22 +12,13 @@ struct Database {
     platform::PlayerStore store;
     QString path;  // the file the store is open on
     QString error;
+    platform::FileFailure failure = platform::FileFailure::None;
 };
 
 Database& database()
 {
     static Database d;
     return d;
-}
-
-// A text of our own in the current language (French, English, Spanish), then the detail.
-QString inLanguage(const char* fr, const char* en, const char* es, const QString& detail)
-{
-    const char* const texts[] = {fr, fr, en, es};
-    QString message = QString::fromUtf8(texts[numero_langue(media::currentLanguage())]);
-    if (!detail.isEmpty())
-        message += QStringLiteral("\n\n") + detail;
-    return message;
 }
 
 } // namespace
@@ -43,9 +32,11 @@ platform::PlayerStore* playerDatabase()
     d.path = path;
     if (!d.store.open(path)) {
         d.error = d.store.error();
+        d.failure = d.store.failure();
         return nullptr;
     }
     d.error.clear();
+    d.failure = platform::FileFailure::None;
     return &d.store;
 }
 
@@ -54,28 +45,15 @@ QString playerDatabaseError()
     return database().error;
 }
 
+platform::FileFailure playerDatabaseFailure()
+{
+    return database().failure;
+}
+
 void closePlayerDatabase()
 {
     database().store.close();
     database().path.clear();
-}
-
-QString texteBaseInutilisable(const QString& detail)
-{
-    return inLanguage(
-        "Le fichier des joueurs JOUEURS.MDB ne peut pas servir. Il n'a pas été modifié ; "
-        "Tastevolo va s'arrêter.",
-        "The player file JOUEURS.MDB cannot be used. It was left as it was; Tastevolo will stop.",
-        "El archivo de jugadores JOUEURS.MDB no se puede usar. No se ha modificado; Tastevolo "
-        "se va a cerrar.",
-        detail);
-}
-
-QString texteEnregistrementImpossible(const QString& detail)
-{
-    return inLanguage("Les données du joueur n'ont pas été enregistrées.",
-                      "The player's data was not saved.",
-                      "Los datos del jugador no se han guardado.", detail);
 }
 
 // ------------------------------------------------------------------------------- DataSource
@@ -100,28 +78,28 @@ void DataSource::bind(const char* column, platform::TextBox& box)
 
 bool DataSource::open()
 {
-    error_.clear();
+    clearFailure();
     chosen_ = false;
     platform::PlayerStore* store = playerDatabase();
     if (!store) {
         cursor_.reset();
-        error_ = playerDatabaseError();
+        takeDatabaseFailure();
         showRow();
         return false;
     }
     cursor_.emplace(*store);
-    error_ = cursor_->error();
+    takeCursorFailure();
     showRow();
     return error_.isEmpty();
 }
 
 bool DataSource::moveTo(platform::PlayerBookmark bookmark)
 {
-    error_.clear();
+    clearFailure();
     if (!cursor_ && !open())
         return false;
     if (!cursor_->moveTo(bookmark)) {
-        error_ = cursor_->error();
+        takeCursorFailure();
         return false;
     }
     chosen_ = true;
@@ -131,7 +109,7 @@ bool DataSource::moveTo(platform::PlayerBookmark bookmark)
 
 void DataSource::addNew()
 {
-    error_.clear();
+    clearFailure();
     if (!cursor_ && !open())
         return;
     if (!cursor_->isPending())
@@ -142,11 +120,13 @@ void DataSource::addNew()
 
 bool DataSource::save()
 {
-    error_.clear();
+    clearFailure();
     if (!cursor_) {
-        error_ = playerDatabaseError();
-        if (error_.isEmpty())
+        takeDatabaseFailure();
+        if (error_.isEmpty()) {
             error_ = QStringLiteral("The player database is not open.");
+            failure_ = platform::FileFailure::CannotWrite;
+        }
         return false;
     }
     if (!chosen_ && !cursor_->isPending()) {
@@ -157,7 +137,7 @@ bool DataSource::save()
     for (const Binding& b : bindings_)
         cursor_->setValue(b.column, b.take(cursor_->value(b.column)));
     if (!cursor_->save()) {
-        error_ = cursor_->error();
+        takeCursorFailure();
         return false;
     }
     // A new row once stored is no login: nothing more is saved into it until a player is
@@ -170,13 +150,13 @@ bool DataSource::save()
 
 void DataSource::cancel()
 {
-    error_.clear();
+    clearFailure();
     if (!cursor_)
         return;
     if (cursor_->isPending())
         chosen_ = chosenBeforeNew_;
     cursor_->cancel();
-    error_ = cursor_->error();
+    takeCursorFailure();
     if (!cursor_->bookmark())
         chosen_ = false;
     showRow();
@@ -195,6 +175,24 @@ bool DataSource::isPending() const
 QString DataSource::value(QStringView column) const
 {
     return cursor_ ? cursor_->value(column) : QString();
+}
+
+void DataSource::clearFailure()
+{
+    error_.clear();
+    failure_ = platform::FileFailure::None;
+}
+
+void DataSource::takeDatabaseFailure()
+{
+    error_ = playerDatabaseError();
+    failure_ = playerDatabaseFailure();
+}
+
+void DataSource::takeCursorFailure()
+{
+    error_ = cursor_->error();
+    failure_ = cursor_->failure();
 }
 
 void DataSource::showRow()

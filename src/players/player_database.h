@@ -24,15 +24,12 @@ namespace players {
 
 // The store on JOUEURS.MDB of the current directory, opened (or created empty) on first use and
 // opened again when it was closed or the current directory changed; nullptr when the file
-// cannot be used (playerDatabaseError() says why).
+// cannot be used (playerDatabaseError() says why, playerDatabaseFailure() of what kind).
 platform::PlayerStore* playerDatabase();
 QString playerDatabaseError();
+platform::FileFailure playerDatabaseFailure();
 // Closes the store (the next playerDatabase() opens it again).
 void closePlayerDatabase();
-
-// Texts of the player screens' own failures, in the current interface language.
-QString texteBaseInutilisable(const QString& detail);
-QString texteEnregistrementImpossible(const QString& detail);
 
 class DataSource {
 public:
@@ -65,6 +62,7 @@ public:
     bool isPending() const;
     QString value(QStringView column) const;
     QString error() const { return error_; }
+    platform::FileFailure failure() const { return failure_; }
 
 private:
     struct Binding {
@@ -73,12 +71,16 @@ private:
         std::function<QString(const QString&)> take;
     };
     void showRow();
+    void clearFailure();
+    void takeDatabaseFailure();
+    void takeCursorFailure();
 
     std::optional<platform::PlayerCursor> cursor_;
     std::vector<Binding> bindings_;
     bool chosen_ = false;
     bool chosenBeforeNew_ = false;
     QString error_;
+    platform::FileFailure failure_ = platform::FileFailure::None;
 };
 
 } // namespace players

@@ -5,6 +5,7 @@
 #include "media/form_instrument.h"
 #include "media/form_traduction.h"
 #include "media/res_picture.h"
+#include "platform/file_failure.h"
 #include "platform/resources.h"
 #include "platform/shell.h"
 #include "platform/vb.h"
@@ -156,7 +157,22 @@ void Form_piano::Form_Unload()
     playerScreensTakeInput(true);
 }
 
-void Form_piano::Label_aide_Click() { platform::openDocument(QStringLiteral("aide.chm")); }
+namespace {
+
+// Opens a document beside the program.  When it cannot be shown (the file is missing, or no
+// program on the computer shows it) the player is told with that text of the text store, read
+// in the language of that moment, and the reason goes to the log.
+void ouvrir_document(const QString& file, platform::Label media::Form_traduction::*text)
+{
+    platform::openDocument(file, [text](const QString& reason) {
+        platform::logFailure(reason);
+        platform::msgBox((form<media::Form_traduction>().*text).caption(), 48);
+    });
+}
+
+} // namespace
+
+void Form_piano::Label_aide_Click() { ouvrir_document(QStringLiteral("aide.chm"), &media::Form_traduction::aide_non_ouverte); }
 
 void Form_piano::enveloppe_Click()
 {
@@ -169,7 +185,7 @@ void Form_piano::enveloppe_Click()
     else if (language == QLatin1String("espagnol"))
         page = QStringLiteral("pedido.htm");
     if (!page.isEmpty())
-        platform::openDocument(page);
+        ouvrir_document(page, &media::Form_traduction::commande_non_ouverte);
 }
 
 void Form_piano::Label_propos_Click()

@@ -6,11 +6,15 @@
 #include "games/name_keyboard/form_nn.h"
 #include "games/name_keyboard/questions.h"
 #include "media/form_traduction.h"
+#include "platform/key_filter.h"
 #include "pp_fixture.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWindow>
+
+#include <cstdlib>
+#include <stdexcept>
 
 namespace pp_test {
 namespace {
@@ -111,25 +115,26 @@ const KeyboardGame kGames[] = {
         [](Form_nn& f, int key) { return touche_juste(key, f.Label_note.caption()); }),
 };
 
-// The computer's keys by the names the sequences use.
+// The computer's keys by the names the sequences use, with their X scan codes.
 struct NamedKey {
     const char* name;
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
+    quint32 scan;
 };
 const NamedKey kKeys[] = {
-    {"KP0", Qt::Key_0, Qt::KeypadModifier},
-    {"KP2", Qt::Key_2, Qt::KeypadModifier},
-    {"KP3", Qt::Key_3, Qt::KeypadModifier},
-    {"C", Qt::Key_C, Qt::NoModifier},
-    {"F", Qt::Key_F, Qt::NoModifier},
-    {"G", Qt::Key_G, Qt::NoModifier},
-    {"ShiftF", Qt::Key_F, Qt::ShiftModifier},
-    {"X", Qt::Key_X, Qt::NoModifier},
+    {"KP0", Qt::Key_0, Qt::KeypadModifier, 90},
+    {"KP2", Qt::Key_2, Qt::KeypadModifier, 88},
+    {"KP3", Qt::Key_3, Qt::KeypadModifier, 89},
+    {"C", Qt::Key_C, Qt::NoModifier, 54},
+    {"F", Qt::Key_F, Qt::NoModifier, 41},
+    {"G", Qt::Key_G, Qt::NoModifier, 42},
+    {"ShiftF", Qt::Key_F, Qt::ShiftModifier, 41},
+    {"X", Qt::Key_X, Qt::NoModifier, 53},
     // The keypad's 0, 2 and 3 with Num Lock off.
-    {"KPIns", Qt::Key_Insert, Qt::KeypadModifier},
-    {"KPDown", Qt::Key_Down, Qt::KeypadModifier},
-    {"KPPgDn", Qt::Key_PageDown, Qt::KeypadModifier},
+    {"KPIns", Qt::Key_Insert, Qt::KeypadModifier, 90},
+    {"KPDown", Qt::Key_Down, Qt::KeypadModifier, 88},
+    {"KPPgDn", Qt::Key_PageDown, Qt::KeypadModifier, 89},
 };
 
 void PrintTo(const KeyboardGame& game, std::ostream* os) { *os << game.name; }
@@ -138,39 +143,77 @@ class KeyboardPlay : public PpScreen, public ::testing::WithParamInterface<Keybo
 protected:
     const KeyboardGame& game() const { return GetParam(); }
 
-    // Sends "+K" (press), "-K" (release) and "~K" (one auto-repeat of a held key: the window
-    // system's release and press marked as repeats) to the screen, in order.
+    // Sends "+K" (press), "-K" (release), "~K" (one auto-repeat of a held key: the window
+    // system's release and press with one event time, which Qt did not mark as a repeat) and
+    // "*K" (the same pair marked) to the screen, in order, each event at a later event time;
+    // then waits until the screen has heard the last release.
     void keys(const QString& sequence)
     {
         for (const QString& token : sequence.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            const QString name = token.mid(1);
-            const NamedKey* k = std::find_if(std::begin(kKeys), std::end(kKeys),
-                                             [&](const NamedKey& n) { return name == QLatin1String(n.name); });
-            ASSERT_NE(k, std::end(kKeys)) << name.toStdString();
-            const auto send = [&](QEvent::Type type, bool repeat) {
-                QKeyEvent e(type, k->key, k->modifiers, QString(), repeat);
-                QCoreApplication::sendEvent(game().screen().windowHandle(), &e);
-            };
+            const NamedKey& k = named(token.mid(1));
+            eventTime += 10;
             switch (token.at(0).toLatin1()) {
-            case '+': send(QEvent::KeyPress, false); break;
-            case '-': send(QEvent::KeyRelease, false); break;
+            case '+': send(k, QEvent::KeyPress, false); break;
+            case '-': send(k, QEvent::KeyRelease, false); break;
             case '~':
-                send(QEvent::KeyRelease, true);
-                send(QEvent::KeyPress, true);
+            case '*':
+                send(k, QEvent::KeyRelease, token.at(0) == QLatin1Char('*'));
+                send(k, QEvent::KeyPress, token.at(0) == QLatin1Char('*'));
                 break;
             default: FAIL() << token.toStdString();
             }
         }
+        advance(platform::KeyFilter::kPairWaitMs);
     }
+
+    // Holds key `name` down for `ms` milliseconds of the test clock as an X server repeats it:
+    // after 660 ms a release and a press with one event time every 40 ms, none of them marked
+    // as repeats by Qt; then lets it go and waits until the screen has heard the release.
+    void hold(const QString& name, qint64 ms)
+    {
+        const NamedKey& k = named(name);
+        const quint64 start = eventTime += 10;
+        send(k, QEvent::KeyPress, false);
+        for (qint64 t = 660; t < ms; t += 40) {
+            advance(static_cast<qint64>(start) + t - static_cast<qint64>(eventTime));
+            eventTime = start + static_cast<quint64>(t);
+            send(k, QEvent::KeyRelease, false);
+            send(k, QEvent::KeyPress, false);
+        }
+        advance(static_cast<qint64>(start) + ms - static_cast<qint64>(eventTime));
+        eventTime = start + static_cast<quint64>(ms);
+        send(k, QEvent::KeyRelease, false);
+        advance(platform::KeyFilter::kPairWaitMs);
+    }
+
+    static const NamedKey& named(const QString& name)
+    {
+        const NamedKey* k = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                         [&](const NamedKey& n) { return name == QLatin1String(n.name); });
+        if (k == std::end(kKeys))
+            throw std::invalid_argument(name.toStdString());
+        return *k;
+    }
+
+    void send(const NamedKey& k, QEvent::Type type, bool marked)
+    {
+        QKeyEvent e(type, k.key, k.modifiers, k.scan, 0, 0, QString(), marked);
+        e.setTimestamp(eventTime);
+        QCoreApplication::sendEvent(game().screen().windowHandle(), &e);
+    }
+
+    quint64 eventTime = 1000;
 
     // Taps player p's move keys until the cursor is under key k.
     void moveTo(int player, int key)
     {
-        for (int guard = 0; guard < 40 && game().cursors().key(player) != key; ++guard) {
-            const bool right = game().cursors().key(player) < key;
-            const char* code = player == 1 ? (right ? "KP3" : "KP2") : (right ? "G" : "F");
-            keys(QStringLiteral("+%1 -%1").arg(QLatin1String(code)));
-        }
+        const int from = game().cursors().key(player);
+        const bool right = from < key;
+        const char* code = player == 1 ? (right ? "KP3" : "KP2") : (right ? "G" : "F");
+        QStringList taps;
+        for (int i = 0; i < std::abs(key - from); ++i)
+            taps << QStringLiteral("+%1 -%1").arg(QLatin1String(code));
+        keys(taps.join(QLatin1Char(' ')));
         ASSERT_EQ(game().cursors().key(player), key);
     }
 
@@ -207,7 +250,7 @@ TEST_P(KeyboardPlay, KeyEventSequences)
     };
     const Row rows[] = {
         {"three taps of keypad 3", Mode::TwoPlayers, 20, 20, "+KP3 -KP3 +KP3 -KP3 +KP3 -KP3", 23, 20, {}, "1 1 on on", "Label2", "0/0"},
-        {"a held move key moves once", Mode::TwoPlayers, 20, 20, "+KP3 ~KP3 ~KP3 ~KP3", 21, 20, {}, "0 1 on on", "Label2", "0/0"},
+        {"a held move key moves once", Mode::TwoPlayers, 20, 20, "+KP3 ~KP3 *KP3 ~KP3", 21, 20, {}, "0 1 on on", "Label2", "0/0"},
         {"the other move key pressed and released meanwhile", Mode::TwoPlayers, 20, 20, "+KP3 +KP2 -KP2 ~KP3 ~KP2",
          21, 20, {}, "0 1 on on", "Label2", "0/0"},
         {"the move key released and pressed again", Mode::TwoPlayers, 20, 20, "+KP3 ~KP3 -KP3 +KP3", 22, 20, {},
@@ -222,6 +265,8 @@ TEST_P(KeyboardPlay, KeyEventSequences)
          "1 1 on on", "1", "10/0"},
         {"a held play key plays once", Mode::TwoPlayers, 20, 20, "+KP0 ~KP0 ~KP0 -KP0", 20, 20,
          {"C5_MD", "faux", "C5_MU"}, "1 1 on on", "1", "-10/0"},
+        {"player 2's held play key plays once", Mode::TwoPlayers, 20, 20, "+C ~C *C ~C -C", 20, 20,
+         {"C5_MD", "faux", "C5_MU"}, "1 1 on on", "2", "0/-10"},
         {"the players do not block each other", Mode::TwoPlayers, 20, 21, "+KP0 +C -C ~KP0 -KP0", 20, 21,
          {"C5_MD", "faux", "C5d_MD", "stop", "C5d_MU", "C5_MU"}, "1 1 on on", "2", "-10/10"},
         {"other keys' releases do not re-arm a held play key", Mode::TwoPlayers, 20, 20, "+KP0 +G -G ~KP0 +X -X ~KP0",
@@ -316,9 +361,24 @@ TEST_P(KeyboardPlay, TwoPlayerRound)
     EXPECT_EQ(game().score(), "0/20");
 }
 
+// A play key held five seconds on a wrong key, repeated as an X server does, is judged once: the
+// score falls by 10 for the answer and by one point a second.
+TEST_P(KeyboardPlay, AKeyHeldFiveSecondsIsJudgedOnce)
+{
+    game().launch(Mode::OnePlayer);
+    game().setAnswer(21);
+    sounds.take();
+    const int before = game().score().toInt();
+    hold(QStringLiteral("KP0"), 5000);
+    EXPECT_EQ(sounds.take(), (QStringList{"C5_MD", "faux", "C5_MU"}));
+    EXPECT_EQ(game().score().toInt(), before - 10 - 5);
+    EXPECT_EQ(game().flags(), "1 1 on on");
+}
+
 // Keys held when the screen loses the keyboard: their releases come elsewhere or never, so the
-// notes the play keys hold are stopped then and every flag is re-armed; the late releases
-// change nothing, and the next press plays at once.
+// notes the play keys hold are stopped then and every flag is re-armed.  A key still held when
+// the screen has the keyboard back repeats without moving or playing, and its late release
+// changes nothing; a key let go elsewhere plays at its next press.
 TEST_P(KeyboardPlay, LostKeyboard)
 {
     struct Loss {
@@ -358,6 +418,12 @@ TEST_P(KeyboardPlay, LostKeyboard)
             continue;
         EXPECT_EQ(game().flags(), "1 1 on on");
         game().screen().Show();
+        // Keypad 3 and C are still held: their repeats neither move nor play.
+        keys(QStringLiteral("~KP3 *C ~KP3 ~C"));
+        EXPECT_EQ(sounds.take(), QStringList{});
+        EXPECT_EQ(game().cursors().key(1), 21);
+        EXPECT_EQ(game().flags(), "1 1 on on");
+        // Keypad 0 was let go elsewhere: its next press plays.
         keys(QStringLiteral("+KP0"));  // the cursor moved to 21 before the loss
         keys(QStringLiteral("-KP3 -C"));
         EXPECT_EQ(sounds.take(), (QStringList{"C5d_MD", "stop"}));

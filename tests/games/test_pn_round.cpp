@@ -28,6 +28,28 @@ protected:
     static std::function<void()> name(const char* note) { return [note] { answer(QString::fromLatin1(note)); }; }
     static QString aide() { return pn().Label_aide.caption(); }
     static media::Form_traduction& texts() { return platform::form<media::Form_traduction>(); }
+
+    // The player chosen at the login, whose name a scored run enters.
+    static void chooseLea()
+    {
+        auto& joueurs = platform::form<players::Form_joueurs>();
+        joueurs.DBCombo1.addItem(QStringLiteral("Léa"));
+        joueurs.DBCombo1.setListIndex(joueurs.DBCombo1.listCount() - 1);
+    }
+
+    // A wrong answer whose effect fails: the child leaves its box open for that long, every
+    // later box is closed at once; boxes counts them all.
+    void answerWrongLeavingTheBoxOpen(qint64 ms)
+    {
+        failingEffects();
+        platform::setMsgBoxHook([this, ms](const QString&, int, const QString&) {
+            if (++boxes == 1)
+                advance(ms);
+            return 1;
+        });
+        answerWrong();
+    }
+    int boxes = 0;
 };
 
 // Level 1 with every draw 0: the note is always 19_si, key 19, "si".
@@ -119,7 +141,8 @@ TEST_F(PnRound, TimerHandOvers)
              answer(QStringLiteral("si"));
              advance(3000);
          },
-         "debut=0(hidden) temps=0 score=0 barS=0 barT=196 T1=0 T2=0 T4=0 pause=1000 note=19(hidden)", {"stop"}},
+         // The clock's end plays the wrong-answer effect.
+         "debut=0(hidden) temps=0 score=0 barS=0 barT=196 T1=0 T2=0 T4=0 pause=1000 note=19(hidden)", {"stop", "faux"}},
         {"Suivant",
          [] {
              pn().Label_score.setCaption(QStringLiteral("190"));
@@ -207,25 +230,26 @@ TEST_F(PnScores, ScoresLevelEndsAndProgress)
         if (!r.clock) {
             EXPECT_TRUE(pn().Label_apparence.enabled());
         }
-        // A wrong answer that counts plays its effect; the end of a level plays none.
-        EXPECT_EQ(sounds.take().contains("faux"), !r.right && r.clock);
+        // Every wrong answer plays its effect, the one that loses the level too.
+        EXPECT_EQ(sounds.take().contains("faux"), !r.right);
     }
     EXPECT_EQ(screens.messages, QStringList());
 }
 
-// A wrong answer that leaves the score at or below 0 ends the level at the next tick (with no
-// second effect); a right answer within that second saves it.
+// A wrong answer that leaves the score at or below 0 ends the level at the next tick, which
+// plays the effect a second time; a right answer within that second saves it.
 TEST_F(PnScores, ClockEndsALevelAtZeroPoints)
 {
     startGame();
     pn().Label_score.setCaption(QStringLiteral("5"));
+    sounds.take();
     answerWrong();
     EXPECT_EQ(pn().Label_score.caption(), "-5");
-    sounds.take();
+    EXPECT_EQ(sounds.take(), QStringList{"faux"});
     advance(1000);
     EXPECT_EQ(pn().Label_score.caption(), "0");
     EXPECT_EQ(aide(), texts().Label_aide_perdu_1joueur.caption());
-    EXPECT_EQ(sounds.take(), QStringList());
+    EXPECT_EQ(sounds.take(), QStringList{"faux"});
     advance(5000);
     EXPECT_EQ(sounds.take(), QStringList());
 
@@ -257,10 +281,7 @@ TEST_F(PnScores, PassedLevelUnlocksOnTheOpenLevelChoice)
 TEST_F(PnRound, ScoredRun)
 {
     score_test::ScoreScreens scores;
-    // The player chosen at the login.
-    auto& joueurs = platform::form<players::Form_joueurs>();
-    joueurs.DBCombo1.addItem(QStringLiteral("Léa"));
-    joueurs.DBCombo1.setListIndex(joueurs.DBCombo1.listCount() - 1);
+    chooseLea();
     setDuration(QStringLiteral("120"));
     pn().save_score.setVisible(true);
     startGame();
@@ -356,22 +377,32 @@ TEST_F(PnRound, EveryLevelDrawsAndSounds)
 // lost meanwhile stays lost at 0, and that answer shows one box, no more.
 TEST_F(PnRound, EffectBoxLeftOpen)
 {
-    failingEffects();
     startGame();
-    int boxes = 0;
-    platform::setMsgBoxHook([&](const QString&, int, const QString&) {
-        // The child leaves the box open until the time is out.
-        if (++boxes == 1)
-            advance(61000);
-        return 1;
-    });
-    answerWrong();
+    // The child leaves the box open until the time is out.
+    answerWrongLeavingTheBoxOpen(61000);
     EXPECT_EQ(boxes, 1);
     EXPECT_EQ(pn().Label_score.caption(), "0") << state().toStdString();
     EXPECT_FALSE(pn().Timer1.enabled());
     EXPECT_EQ(pn().Label_aide.caption(), texts().Label_aide_perdu_1joueur.caption());
     advance(5000);
     EXPECT_EQ(boxes, 1);
+}
+
+// The same in a scored run: the run ends once behind the box, with the score it had then, and
+// the wrong answer takes no points from it afterwards.
+TEST_F(PnRound, EffectBoxLeftOpenInAScoredRun)
+{
+    score_test::ScoreScreens scores;
+    chooseLea();
+    pn().save_score.setVisible(true);
+    startGame();
+    pn().Label_score.setCaption(QStringLiteral("150"));
+    answerWrongLeavingTheBoxOpen(61000);
+    EXPECT_EQ(boxes, 1);
+    EXPECT_FALSE(pn().Timer1.enabled());
+    EXPECT_EQ(pn().Label_score.caption(), "90") << "60 seconds gone, no answer counted";
+    ASSERT_EQ(scores.showings.size(), 1);
+    EXPECT_EQ(scores.entries(QStringLiteral("pn")).value(0), "Léa|90");
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -58,6 +59,17 @@ class Form_broken : public Form {
 public:
     Form_broken() : Form(QStringLiteral("Form_broken")) {}
     void Form_Load() override { throw VbError(1, QStringLiteral("no picture")); }
+};
+
+// The display check's way: a screen that has nothing to show unloads itself from its load.
+class Form_gone : public Form {
+public:
+    Form_gone() : Form(QStringLiteral("Form_gone")) {}
+    void Form_Load() override
+    {
+        Log::lines() << "load gone";
+        unload(*this);
+    }
 };
 
 class FormsTest : public ::testing::Test {
@@ -179,6 +191,63 @@ TEST_F(FormsTest, AScreenWhoseLoadFailedIsNotLeftHalfBuilt)
     EXPECT_EQ(screens.messages, QStringList{"no picture"});
 }
 
+// A message box runs an event loop while it is up (the test's box does too): the screens that
+// the handler unloaded before it, its own among them, live on until the handler has returned,
+// also when the box reports an error that escaped the handler, and also in a nested handler.
+TEST_F(FormsTest, AnUnloadedScreenOutlivesTheHandlersOnTheStackAcrossAMessageBox)
+{
+    struct Case {
+        const char* what;
+        std::function<void(Form_a&)> handler;
+    };
+    const Case cases[] = {
+        {"message from the handler", [](Form_a& f) { unload(f); msgBox("bye"); }},
+        {"error escaping the handler",
+         [](Form_a& f) {
+             unload(f);
+             throw VbError(5, QStringLiteral("gone"));
+         }},
+        {"nested handler",
+         [](Form_a& f) {
+             dispatch([&f] { unload(f); });
+             msgBox("bye");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Form_a& f = form<Form_a>();
+        QPointer<Form_a> alive(&f);
+        bool aliveAfterTheBox = false;
+        f.Command1.onClick = [&] {
+            dispatch([&] { c.handler(f); });
+            aliveAfterTheBox = !alive.isNull();
+        };
+        f.Command1.click();
+        EXPECT_EQ(screens.messages.size(), 1);
+        EXPECT_TRUE(aliveAfterTheBox);
+        EXPECT_FALSE(alive.isNull()) << "the click's own code has returned, the event loop has not run";
+        EXPECT_EQ(loaded<Form_a>(), nullptr);
+        testing_support::processEvents();
+        EXPECT_TRUE(alive.isNull()) << "destroyed once the handlers have returned";
+        screens.messages.clear();
+    }
+}
+
+TEST_F(FormsTest, AScreenThatUnloadsItselfDuringItsLoadComesBackUnloadedAndInert)
+{
+    Form_gone& f = form<Form_gone>();
+    QPointer<Form_gone> alive(&f);
+    EXPECT_FALSE(f.isLoaded());
+    EXPECT_EQ(loaded<Form_gone>(), nullptr);
+    EXPECT_TRUE(loadedForms().empty());
+    f.Show();
+    EXPECT_FALSE(f.isVisible());
+    testing_support::processEvents();
+    EXPECT_TRUE(alive.isNull());
+    EXPECT_FALSE(form<Form_gone>().isLoaded()) << "the next touch loads a fresh one";
+    EXPECT_EQ(Log::lines(), (QStringList{"load gone", "load gone"}));
+}
+
 TEST_F(FormsTest, MouseReleaseGoesToTheWidgetThatTookThePress)
 {
     auto& f = form<Form_a>();
@@ -287,6 +356,44 @@ TEST_F(FormsTest, LosingTheKeyboardIsReportedOncePerLoss)
     unload(a);
     testing_support::processEvents();
     EXPECT_EQ(lost, 3);
+}
+
+// A screen that goes while it has the keyboard gives it back to the screen it was shown over,
+// however it goes: hidden, unloaded, or closed from the desktop, modal or not.
+TEST_F(FormsTest, TheScreenUnderAClosedOneTakesTheKeyboardBack)
+{
+    const std::vector<std::pair<const char*, std::function<void(Form_modal&)>>> ways = {
+        {"hidden", [](Form_modal& m) { m.Hide(); }},
+        {"unloaded", [](Form_modal& m) { unload(m); }},
+        {"closed from the desktop", [](Form_modal& m) { m.close(); }},
+    };
+    for (const auto& [what, close] : ways) {
+        for (const int style : {0, 1}) {
+            SCOPED_TRACE(std::string(what) + (style == 1 ? ", modal" : ", modeless"));
+            auto& a = form<Form_a>();
+            a.Show();
+            testing_support::processEvents();
+            ASSERT_TRUE(a.hasKeyboard());
+            auto& m = form<Form_modal>();
+            setModalHook([&](Form& shown) {
+                testing_support::processEvents();
+                EXPECT_TRUE(shown.hasKeyboard());
+                close(m);
+            });
+            m.Show(style);
+            if (style == 0) {
+                testing_support::processEvents();
+                ASSERT_TRUE(m.hasKeyboard());
+                close(m);
+            }
+            setModalHook(nullptr);
+            testing_support::processEvents();
+            EXPECT_TRUE(a.hasKeyboard());
+            unload<Form_modal>();
+            unload(a);
+            testing_support::processEvents();
+        }
+    }
 }
 
 TEST_F(FormsTest, ColoursAreRedInTheLowByteAndSystemColoursResolve)

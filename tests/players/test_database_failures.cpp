@@ -20,35 +20,73 @@ using DatabaseFailureTest = players_test::PlayersTest;
 
 TEST_F(DatabaseFailureTest, AFileThatIsNoPlayerDatabaseIsLeftAsItWasAndTheProgramStops)
 {
+    const char* const fr = "Le fichier des joueurs JOUEURS.MDB ne peut pas servir. Il n'a pas été modifié ; "
+                           "Tastevolo va s'arrêter.\n\n";
+    const char* const en = "The player file JOUEURS.MDB cannot be used. It was left as it was; Tastevolo will stop.\n\n";
+    const char* const es = "El archivo de jugadores JOUEURS.MDB no se puede usar. No se ha modificado; Tastevolo se "
+                           "va a cerrar.\n\n";
+    const auto truncated = store_test::writeCutShortPlayerFile;
     struct Case {
         const char* what;
+        const char* languageFile;  // "" for none (French)
         std::function<void(const QString&)> make;
+        QString message;  // the whole message, in the language of the start
     };
     const Case cases[] = {
-        {"not a database", [](const QString& p) { players_test::writeBytes(p, "Standard Jet DB\0\0 not ours"); }},
-        {"no table tastevolo", [](const QString& p) { players_test::execSql(p, "CREATE TABLE other (Nom TEXT)"); }},
-        {"a column missing",
+        {"not a database", "", [](const QString& p) { players_test::writeBytes(p, "Standard Jet DB\0\0 not ours"); },
+         QString::fromUtf8(fr) + QStringLiteral("Ce fichier n'est pas un fichier de joueurs.")},
+        {"the first half of a real one", "",
+         [](const QString& p) {
+             {
+                 platform::PlayerStore store;
+                 ASSERT_TRUE(store.open(p));
+             }
+             const QByteArray whole = players_test::fileBytes(p);
+             players_test::writeBytes(p, whole.left(whole.size() / 2));
+         },
+         QString::fromUtf8(fr) + QStringLiteral("Le fichier est abîmé.")},
+        {"no table tastevolo", "2\r\n", [](const QString& p) { players_test::execSql(p, "CREATE TABLE other (Nom TEXT)"); },
+         QString::fromUtf8(en) + QStringLiteral("This is not a player file.")},
+        {"a column missing", "3\r\n",
          [](const QString& p) {
              players_test::execSql(p, "CREATE TABLE tastevolo (Nom TEXT, password TEXT, sons1 TEXT, sons2 TEXT, "
                         "sons3 TEXT, sons4 TEXT, sons5 TEXT, sons6 TEXT, sons7 TEXT, sons8 TEXT, "
                         "duree TEXT, imgnotes TEXT, pp TEXT, pp2 TEXT, pp3 TEXT, pn TEXT, nn TEXT)");
-         }},
+         },
+         QString::fromUtf8(es) + QStringLiteral("Este archivo no es un archivo de jugadores.")},
+        {"a folder in its place", "2\r\n", [](const QString& p) { ASSERT_TRUE(QDir().mkpath(p)); },
+         QString::fromUtf8(en) + QStringLiteral("This is not a player file.")},
+        {"cut short", "", truncated, QString::fromUtf8(fr) + QStringLiteral("Le fichier est abîmé.")},
+        {"cut short", "2\r\n", truncated, QString::fromUtf8(en) + QStringLiteral("The file is damaged.")},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(std::string(c.what) + " " + c.languageFile);
         restart();
         QFile::remove(dbPath());
+        QDir(dbPath()).removeRecursively();
         QFile::remove(path("langue.tvo"));
+        if (*c.languageFile)
+            players_test::writeBytes(path("langue.tvo"), c.languageFile);
         c.make(dbPath());
         const QByteArray before = players_test::fileBytes(dbPath());
         screens.messages.clear();
         screens.programEnds = 0;
+        // The player takes a few seconds to read the message: the screens' timers tick meanwhile
+        // (the display check's among them), and the box's event loop runs what they post.
+        platform::setMsgBoxHook([this](const QString& text, int, const QString&) {
+            screens.messages << text;
+            testing_support::advance(5000);
+            testing_support::runMessageBoxLoop();
+            return 1;
+        });
 
         // The program starts as usual: the display check opens the player screen.
+        testing_support::LogCapture log;
         platform::dispatch([] { form<shell::Form_resolution>(); });
         ASSERT_EQ(screens.messages.size(), 1);
-        EXPECT_TRUE(screens.messages[0].contains("JOUEURS.MDB"));
-        EXPECT_TRUE(screens.messages[0].contains(u"Tastevolo va s'arrêter")) << "in the language of the start";
+        EXPECT_EQ(screens.messages[0], c.message) << "in the language of the start, nothing technical";
+        // The file and SQLite's or the system's reason go to the log.
+        EXPECT_EQ(log.lines.filter(dbPath()).size(), 1) << log.lines.join(" / ").toStdString();
         if (Form_joueurs* f = loaded<Form_joueurs>()) {
             EXPECT_FALSE(f->isVisible());
         }
@@ -88,7 +126,7 @@ TEST_F(DatabaseFailureTest, AReadOnlyFileLetsThePlayerInAndReportsTheFailedSave)
     form<players::Form_options>().Option7.setValue(true);
     form<players::Form_options>().Label_retour.userClick();
     ASSERT_EQ(screens.messages.size(), 1);
-    EXPECT_TRUE(screens.messages[0].startsWith("The player's data was not saved."));
+    EXPECT_EQ(screens.messages[0], "The player's data was not saved.\n\nThe file cannot be written.");
     EXPECT_FALSE(form<players::Form_options>().isVisible()) << "the program goes on";
     EXPECT_EQ(players_test::fileBytes(dbPath()), before);
 
@@ -98,7 +136,8 @@ TEST_F(DatabaseFailureTest, AReadOnlyFileLetsThePlayerInAndReportsTheFailedSave)
     Form_nouveau_joueur& fiche = form<Form_nouveau_joueur>();
     fiche.Text_nom.setText("Bob");
     fiche.Command_save.userClick();
-    EXPECT_EQ(screens.messages.size(), 2);
+    ASSERT_EQ(screens.messages.size(), 2);
+    EXPECT_EQ(screens.messages[1], "The player's data was not saved.\n\nThe file cannot be written.");
     EXPECT_TRUE(fiche.isVisible());
     EXPECT_EQ(loaded<Form_joueurs>(), nullptr);
     fiche.Label_cancel.userClick();
@@ -116,7 +155,8 @@ TEST_F(DatabaseFailureTest, ASaveWithNoPlayerChosenWritesNothingAndSaysSo)
     fiche.Label_duree.setCaption("9");
     players::enregistrer_bruitages();
     ASSERT_EQ(screens.messages.size(), 1);
-    EXPECT_TRUE(screens.messages[0].startsWith(u"Les données du joueur n'ont pas été enregistrées."));
+    // No kind of file failure: the message alone.
+    EXPECT_EQ(screens.messages[0], u"Les données du joueur n'ont pas été enregistrées.");
     EXPECT_EQ(rowOf(anna), before);
     EXPECT_EQ(rows().size(), 1);
 }

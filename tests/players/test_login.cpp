@@ -1,6 +1,7 @@
 // The player list, the login and the new-player dialog.
 #include "players_fixture.h"
 
+#include "platform/keys.h"
 #include "platform/vb.h"
 #include "players/module2.h"
 #include "shell/form_piano.h"
@@ -313,6 +314,81 @@ TEST_F(LoginTest, CancelStoresNothingAndTheNextDialogKeepsTheOptionWithEmptyBoxe
     EXPECT_TRUE(fiche.Text_password.visible());
     EXPECT_TRUE(fiche.Text_nom.text().isEmpty());
     EXPECT_TRUE(fiche.Text_password.text().isEmpty());
+}
+
+TEST_F(LoginTest, TheNameBoxTakesTheTypingEveryTimeTheDialogIsShown)
+{
+    // Each showing follows another way of leaving the dialog, with the typing left elsewhere.
+    const std::vector<std::pair<const char*, std::function<void(Form_nouveau_joueur&)>>> leavings = {
+        {"first showing", [](Form_nouveau_joueur&) {}},
+        {"after Annuler from the password box",
+         [](Form_nouveau_joueur& fiche) {
+             fiche.Option1.userClick();
+             fiche.Text_password.widget()->setFocus();
+             fiche.Label_cancel.userClick();
+         }},
+        {"after Valider",
+         [](Form_nouveau_joueur& fiche) {
+             fiche.Text_nom.setText("Léo");
+             fiche.Option2.userClick();
+             fiche.Option2.widget()->setFocus();
+             fiche.Command_save.userClick();
+         }},
+        {"after the empty-password message",
+         [this](Form_nouveau_joueur& fiche) {
+             fiche.Option1.userClick();
+             fiche.Text_password.widget()->setFocus();
+             fiche.Command_save.userClick();
+             EXPECT_EQ(notices.size(), 1);
+             fiche.Label_cancel.userClick();
+         }},
+    };
+    for (const auto& [what, leave] : leavings) {
+        SCOPED_TRACE(what);
+        if (Form_nouveau_joueur* fiche = loaded<Form_nouveau_joueur>())
+            leave(*fiche);
+        playerScreen().Command_nouveau.userClick();
+        Form_nouveau_joueur& fiche = form<Form_nouveau_joueur>();
+        ASSERT_TRUE(fiche.isVisible());
+        EXPECT_EQ(fiche.focusWidget(), fiche.Text_nom.widget());
+    }
+}
+
+TEST_F(LoginTest, AfterTheWrongPasswordMessageHoweverClosedThePasswordBoxTakesTheTyping)
+{
+    const std::vector<std::pair<const char*, std::function<void(players::Form_password&)>>> closings = {
+        {"Recommencer", [](players::Form_password& m) { m.Label_quitter.userClick(); }},
+        {"Return", [](players::Form_password& m) { m.deliverKeyDown(platform::vk::kReturn, 0); }},
+        {"the desktop's close", [](players::Form_password& m) { m.close(); }},
+    };
+    addPlayer("Anna", "Secret");
+    for (const auto& [what, closeMessage] : closings) {
+        SCOPED_TRACE(what);
+        Form_joueurs& f = playerScreen();
+        testing_support::processEvents();
+        pick(f, "Anna");
+        f.Text_password_test.setFocus();
+        f.Text_password_test.setText("secret");
+        bool shown = false;
+        platform::setModalHook([&](platform::Form& m) {
+            testing_support::processEvents();
+            shown = m.hasKeyboard();
+            auto& message = dynamic_cast<players::Form_password&>(m);
+            closeMessage(message);
+            if (message.isLoaded() && message.isVisible()) {
+                ADD_FAILURE() << "the message is still shown";
+                message.Label_quitter.userClick();
+            }
+        });
+        f.Label_jouer.userClick();
+        testing_support::processEvents();
+        EXPECT_TRUE(shown);
+        EXPECT_FALSE(platform::loaded<players::Form_password>() &&
+                     platform::loaded<players::Form_password>()->isVisible());
+        EXPECT_TRUE(f.hasKeyboard());
+        EXPECT_EQ(f.focusWidget(), f.Text_password_test.widget());
+        platform::setModalHook(nullptr);
+    }
 }
 
 TEST_F(LoginTest, QuitUnloadsThePlayerScreensAndTheTextStore)

@@ -5,6 +5,9 @@
 #include "media/form_traduction.h"
 
 #include <QCoreApplication>
+#include <QDir>
+
+#include <functional>
 
 namespace {
 
@@ -142,23 +145,43 @@ TEST_F(ScoreScreen, AHandOverWhileAnotherGamesTableIsOpenShowsItsOwnGamesTable)
 
 TEST_F(ScoreScreen, AScoreThatCannotBeSavedIsToldOnceInThePlayersLanguage)
 {
-    const std::pair<const char*, const char*> languages[] = {
-        {"francais", "Le score n'a pas pu être enregistré."},
-        {"anglais", "The score could not be saved."},
-        {"espagnol", "No se ha podido guardar el tanteo."},
+    struct Case {
+        const char* language;
+        const char* what;
+        const char* file;                                // the score file of pp
+        std::function<void(const QString& file)> make;  // its failure
+        const char* text;                                // the whole message
     };
-    // The program's folder is gone: neither the new file nor the score can be written.
-    platform::setProgramFolderOverride(path(QStringLiteral("gone")));
-    for (const auto& [language, text] : languages) {
-        SCOPED_TRACE(language);
-        const QString lang = QString::fromLatin1(language);
+    const char* const inGone = "gone/Scores_pp.tvo";
+    const char* const here = "Scores_pp.tvo";
+    const auto goneFolder = [this](const QString&) { platform::setProgramFolderOverride(path(QStringLiteral("gone"))); };
+    const auto folderInPlace = [](const QString& file) { ASSERT_TRUE(QDir().mkpath(file)); };
+    const Case cases[] = {
+        {"francais", "no folder", inGone, goneFolder, "Le score n'a pas pu être enregistré.\n\nLe fichier ne peut pas être écrit."},
+        {"anglais", "no folder", inGone, goneFolder, "The score could not be saved.\n\nThe file cannot be written."},
+        {"espagnol", "no folder", inGone, goneFolder, "No se ha podido guardar el tanteo.\n\nNo se puede escribir el archivo."},
+        {"anglais", "a folder in its place", here, folderInPlace, "The score could not be saved.\n\nThe file cannot be read."},
+        {"espagnol", "a folder in its place", here, folderInPlace, "No se ha podido guardar el tanteo.\n\nNo se puede leer el archivo."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.language) + ", " + c.what);
+        platform::setProgramFolderOverride(path(QString()));
+        QDir(path(QStringLiteral("Scores_pp.tvo"))).removeRecursively();
+        const QString lang = QString::fromLatin1(c.language);
         media::setLanguageSource([lang] { return lang; });
         form<media::Form_traduction>().Command_langue.click();
+        const QString file = path(QString::fromLatin1(c.file));
+        c.make(file);
         screens.messages.clear();
+        testing_support::LogCapture log;
         players::entrer_score(QStringLiteral("pp"), QStringLiteral("Zoé"), QStringLiteral("42"));
+        // Nothing technical in the box, all of it in the log.
         ASSERT_EQ(screens.messages.size(), 1) << screens.messages.join(" / ").toStdString();
-        EXPECT_TRUE(screens.messages[0].startsWith(QString::fromUtf8(text)));
-        EXPECT_TRUE(screens.messages[0].contains(path(QStringLiteral("gone/Scores_pp.tvo"))));
+        EXPECT_EQ(screens.messages[0], QString::fromUtf8(c.text));
+        const QStringList logged = log.lines.filter(file);
+        ASSERT_EQ(logged.size(), 1) << log.lines.join(" / ").toStdString();
+        EXPECT_TRUE(logged[0].startsWith(file + QStringLiteral(": "))) << logged[0].toStdString();
+        EXPECT_GT(logged[0].size(), file.size() + 2) << "with the system's reason";
         // The player still sees the score in the table.
         EXPECT_EQ(rowsShown.value(0), "1. Zoé|42");
     }

@@ -158,6 +158,90 @@ TEST_F(MenuTest, LeavingTheMenuUnloadsTheSettingsDialogsAndTheScoreScreen)
     platform::setProgramFolderOverride(std::nullopt);
 }
 
+// The help and the order page open through xdg-open, here a stand-in of the test's own that
+// ends with the given status; with "none" there is no opener on the PATH at all.
+TEST_F(MenuTest, AHelpOrOrderPageThatCannotBeShownIsToldInThePlayersLanguage)
+{
+    QTemporaryDir bin;
+    const QByteArray oldPath = qgetenv("PATH");
+    struct Case {
+        const char* what;
+        const char* digit;
+        bool help;           // the help button, else the envelope
+        bool fileThere;      // aide.chm or the order page beside the program
+        const char* opener;  // the stand-in's exit status, or "none"
+        const char* told;    // "" for no message
+    };
+    const Case cases[] = {
+        {"help shown", "1", true, true, "0", ""},
+        {"no help file", "2", true, false, "0", "The help could not be opened. The file aide.chm or a program to show it may be missing."},
+        {"no viewer", "1", true, true, "3",
+         "L'aide n'a pas pu être ouverte. Il manque peut-être le fichier aide.chm ou un programme pour le lire."},
+        {"no opener at all", "3", true, true, "none",
+         "No se ha podido abrir la ayuda. Quizás falta el archivo aide.chm o un programa para mostrarlo."},
+        {"no order page", "1", false, false, "0",
+         "Le bon de commande n'a pas pu être ouvert. Il manque peut-être la page ou un navigateur web."},
+        {"no browser", "3", false, true, "4",
+         "No se ha podido abrir el formulario de pedido. Quizás falta la página o un navegador web."},
+        {"order page shown", "2", false, true, "0", ""},
+        // The viewer was on screen, then killed or closed with an error: the page was shown.
+        {"help closed with an error after a while", "1", true, true, "4 after a while", ""},
+        {"no viewer, found out slowly", "2", true, true, "3 after a while",
+         "The help could not be opened. The file aide.chm or a program to show it may be missing."},
+    };
+    platform::setDocumentShownAfter(300);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto* menu = logIn(c.digit);
+        ASSERT_NE(menu, nullptr);
+        platform::setOpenDocumentHook(nullptr);
+        const QString file = c.help ? QStringLiteral("aide.chm")
+                           : *c.digit == '2' ? QStringLiteral("order.htm")
+                           : *c.digit == '3' ? QStringLiteral("pedido.htm") : QStringLiteral("bon_de_commande.htm");
+        QFile::remove(file);
+        if (c.fileThere) {
+            QFile page(file);
+            ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+        }
+        QFile::remove(bin.filePath(QStringLiteral("xdg-open")));
+        QFile::remove(bin.filePath(QStringLiteral("xdg-open.ran")));
+        if (QByteArray(c.opener) != "none") {
+            QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+            ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+            const QByteArray status = QByteArray(c.opener).split(' ').first();
+            const QByteArray wait = QByteArray(c.opener).contains("after") ? "/bin/sleep 0.5\n" : "";
+            opener.write("#!/bin/sh\n" + wait + ": > \"$0.ran\"\nexit " + status + "\n");
+            opener.close();
+            opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        screens.messages.clear();
+        testing_support::LogCapture log;
+        if (c.help)
+            menu->Label_aide.userClick();
+        else
+            menu->enveloppe.userClick();
+        // The opener ends on its own time: wait for its word (a while after it ran, when it
+        // says nothing).
+        for (int i = 0, after = 0; i < 300 && screens.messages.isEmpty() && after < 20; ++i) {
+            testing_support::processEvents();
+            QThread::msleep(10);
+            if (QFile::exists(bin.filePath(QStringLiteral("xdg-open.ran"))))
+                ++after;
+        }
+        qputenv("PATH", oldPath);
+        EXPECT_EQ(screens.messages, *c.told ? QStringList{QString::fromUtf8(c.told)} : QStringList());
+        // Nothing technical for the player; the file and the reason go to the log.
+        // (A viewer's own failing end is logged, not told.)
+        const bool logged = *c.told || QByteArray(c.opener).contains("after");
+        EXPECT_EQ(log.lines.filter(file).size(), logged ? 1 : 0) << log.lines.join(" / ").toStdString();
+        testing_support::unloadAll();
+        testing_support::processEvents();
+        platform::setOpenDocumentHook([this](const QString& f) { opened << f; });
+    }
+    platform::setDocumentShownAfter(10000);
+}
+
 TEST_F(MenuTest, WithoutABrowserTheWebButtonSaysSoAndStartsNothing)
 {
     auto* menu = logIn("1");

@@ -81,6 +81,7 @@ TEST_F(PlayerStoreTest, MissingFolderIsReported)
     EXPECT_FALSE(store_.open(folder() + QStringLiteral("/no/such/JOUEURS.MDB")));
     EXPECT_TRUE(store_.error().contains(QStringLiteral("cannot be created")))
         << store_.error().toStdString();
+    EXPECT_EQ(store_.failure(), FileFailure::CannotWrite);
     EXPECT_FALSE(store_.isOpen());
     EXPECT_TRUE(folderEntries().isEmpty());
 }
@@ -219,6 +220,7 @@ struct ForeignFile {
     const char* label;
     std::function<void(const QString& path)> make;
     const char* reason;  // part of the error text
+    FileFailure kind = FileFailure::NotPlayerFile;
 };
 
 TEST_F(PlayerStoreTest, ForeignFileIsRefusedAndLeftAsItWas)
@@ -263,6 +265,7 @@ TEST_F(PlayerStoreTest, ForeignFileIsRefusedAndLeftAsItWas)
                            " Nom AS pp2, Nom AS pp3, Nom AS pn, Nom AS nn, Nom AS nn2 FROM t");
          },
          "view"},
+        {"player file cut short", store_test::writeCutShortPlayerFile, "malformed", FileFailure::Damaged},
     };
     for (const ForeignFile& c : cases) {
         SCOPED_TRACE(c.label);
@@ -275,9 +278,11 @@ TEST_F(PlayerStoreTest, ForeignFileIsRefusedAndLeftAsItWas)
         EXPECT_FALSE(store.open(dbPath()));
         EXPECT_FALSE(store.isOpen());
         EXPECT_TRUE(store.error().contains(QLatin1StringView(c.reason))) << store.error().toStdString();
+        EXPECT_EQ(store.failure(), c.kind);
         EXPECT_TRUE(store.rows().isEmpty());
         EXPECT_FALSE(store.insert(namedRow(QStringLiteral("x"))));
         EXPECT_FALSE(store.error().isEmpty());
+        EXPECT_EQ(store.failure(), FileFailure::CannotWrite) << "not open";
 
         EXPECT_EQ(fileBytes(dbPath()), before);
         EXPECT_EQ(folderEntries(), entries);
@@ -346,6 +351,7 @@ TEST_F(PlayerStoreTest, ReadOnlyFileIsReadAndSavesFail)
 
     EXPECT_FALSE(store_.update(*a, namedRow(QStringLiteral("Changed"))));
     EXPECT_TRUE(store_.error().contains(QStringLiteral("readonly"))) << store_.error().toStdString();
+    EXPECT_EQ(store_.failure(), FileFailure::CannotWrite);
     EXPECT_FALSE(store_.insert(namedRow(QStringLiteral("New"))));
     EXPECT_FALSE(store_.error().isEmpty());
 
@@ -354,6 +360,7 @@ TEST_F(PlayerStoreTest, ReadOnlyFileIsReadAndSavesFail)
     holder.setValue(u"pp", QStringLiteral("3"));
     EXPECT_FALSE(holder.save());
     EXPECT_FALSE(holder.error().isEmpty());
+    EXPECT_EQ(holder.failure(), FileFailure::CannotWrite);
     EXPECT_EQ(holder.value(u"pp"), QStringLiteral("3"));  // kept for another try
     holder.addNew();
     holder.setValue(u"Nom", QStringLiteral("New"));

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "platform/store/player_store.h"
+
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -37,6 +39,19 @@ inline void execSql(const QString& path, const char* sql)
     sqlite3_free(message);
     sqlite3_close(db);
     ASSERT_EQ(rc, SQLITE_OK) << text.toStdString();
+}
+
+// A player file of the program's own, with forty players, cut short after its first pages
+// (as a copy broken off would leave it).
+inline void writeCutShortPlayerFile(const QString& path)
+{
+    {
+        platform::PlayerStore store;
+        ASSERT_TRUE(store.open(path)) << store.error().toStdString();
+    }
+    execSql(path, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40) "
+                  "INSERT INTO tastevolo (Nom, password) SELECT printf('%.200c', 'a'), '' FROM n");
+    writeBytes(path, fileBytes(path).left(5000));
 }
 
 class StoreFixture : public ::testing::Test {

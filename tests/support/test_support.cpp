@@ -7,8 +7,32 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace testing_support {
+
+namespace {
+LogCapture* g_capture = nullptr;
+QtMessageHandler g_previousHandler = nullptr;
+} // namespace
+
+LogCapture::LogCapture()
+{
+    g_capture = this;
+    g_previousHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtWarningMsg && g_capture)
+            g_capture->lines << text;
+        else if (g_previousHandler)
+            g_previousHandler(type, context, text);
+    });
+}
+
+LogCapture::~LogCapture()
+{
+    qInstallMessageHandler(g_previousHandler);
+    g_capture = nullptr;
+}
 
 ScreenTest::ScreenTest()
 {
@@ -16,6 +40,7 @@ ScreenTest::ScreenTest()
     platform::setDisplaySizeOverride(QSize(1024, 768));
     platform::setMsgBoxHook([this](const QString& text, int, const QString&) {
         messages << text;
+        runMessageBoxLoop();
         return 1;
     });
     platform::setProgramEndHook([this] { ++programEnds; });
@@ -41,6 +66,13 @@ void processEvents()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
+}
+
+void runMessageBoxLoop()
+{
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 void advance(qint64 ms) { platform::TestClock::advance(ms); }

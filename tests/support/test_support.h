@@ -21,9 +21,10 @@ inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.
 
 namespace testing_support {
 
-// Installs the test clock, captures message boxes, fixes the display at 1024 x 768, gives the
-// screens a MIDI system without devices (no test reaches the real sequencer through a screen),
-// and on destruction unloads every screen and restores the defaults.
+// Installs the test clock, captures message boxes (each runs an event loop while it is up, as a
+// real one does), fixes the display at 1024 x 768, gives the screens a MIDI system without
+// devices (no test reaches the real sequencer through a screen), and on destruction unloads
+// every screen and restores the defaults.
 class ScreenTest {
 public:
     ScreenTest();
@@ -37,8 +38,23 @@ public:
     std::shared_ptr<platform::FakeMidiSystem> midi;
 };
 
+// The program's warnings (what it writes to standard error) while one lives.
+class LogCapture {
+public:
+    LogCapture();
+    ~LogCapture();
+    LogCapture(const LogCapture&) = delete;
+    LogCapture& operator=(const LogCapture&) = delete;
+
+    QStringList lines;
+};
+
 // Runs the handlers posted to the event loop (queued input, deferred deletions).
 void processEvents();
+
+// What a message box does while it waits for its OK: an event loop of its own runs the handlers
+// posted meanwhile (queued input, deferred deletions), then returns.
+void runMessageBoxLoop();
 
 // Advances the test clock (every timer tick that falls due runs).
 void advance(qint64 ms);

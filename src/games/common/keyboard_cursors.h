@@ -15,9 +15,11 @@
 //   Label_focus / Label_focus2        visible: the player's play key may play; hidden: it is
 //                                     still down
 // A held key moves or plays once, whatever else is pressed or released meanwhile (the platform
-// delivers an auto-repeating key as repeated key-downs).  The release of a play key releases the
-// piano key that this play key pressed.  When the screen loses the keyboard, every piano key
-// held by a play key is released and the flags are re-armed.
+// delivers an auto-repeating key as repeated key-downs, and its key-up only once the key is
+// really let go).  The release of a play key releases the piano key that this play key pressed.
+// When the screen loses the keyboard, every piano key held by a play key is released and the
+// flags are re-armed; a key still held then stays silent until it is let go (the platform's
+// KeyFilter), so it does not move or play again.
 
 #include "games/common/piano_keys.h"
 

@@ -8,6 +8,8 @@
 #include "platform/timer.h"
 #include "platform/vb.h"
 
+#include <QScopeGuard>
+
 #include <algorithm>
 
 namespace games::common {
@@ -150,25 +152,34 @@ void niveau_reussi(const RoundWidgets& w, const platform::Label& Label_niveau,
     }
 }
 
-FinDeManche mauvaise_reponse(const RoundWidgets& w)
+bool fin_partie_notee(const RoundWidgets& w)
+{
+    // A time at or below 0 ends the run even when a second went by unseen.
+    return partie_notee(w) && val(w.Label_temps.caption()) <= 0;
+}
+
+FinDeManche mauvaise_reponse(const RoundWidgets& w, Bruitage bruitage)
 {
     auto& texts = platform::form<media::Form_traduction>();
+    const auto jouer = [bruitage] {
+        if (bruitage == Bruitage::EnDernier)
+            jouer_bruitage_erreur();
+    };
     const double seconds = val(w.Label_temps.caption());
     if (partie_notee(w)) {
-        // The run's end comes once: the clock is stopped here, and a time at or below 0 ends
-        // it even when a second went by unseen.
-        if (seconds <= 0) {
+        // The run's end comes once: the clock is stopped here.
+        if (fin_partie_notee(w)) {
             terminer_manche(w);
             return FinDeManche::PartieNotee;
         }
         ajouter(w.Label_score, -kAnswerPoints);
-        jouer_bruitage_erreur();
+        jouer();
         return FinDeManche::Aucune;
     }
     if (deux_joueurs(w)) {
         if (seconds > 0) {
             points_du_joueur(w, -kAnswerPoints);
-            jouer_bruitage_erreur();
+            jouer();
             return FinDeManche::Aucune;
         }
         w.Label_aide.setCaption(texts.Label_aide_fin_2joueurs.caption());
@@ -180,7 +191,7 @@ FinDeManche mauvaise_reponse(const RoundWidgets& w)
     if (seconds > 0 && val(w.Label_score.caption()) > 0) {
         ajouter(w.Label_score, -kAnswerPoints);
         barre_mauvaise_reponse(w.Label_barre_score);
-        jouer_bruitage_erreur();
+        jouer();
         return FinDeManche::Aucune;
     }
     w.Label_aide.setCaption(texts.Label_aide_perdu_1joueur.caption());
@@ -222,6 +233,19 @@ bool niveau_suivant(const RoundWidgets& w, platform::Label& Label_niveau, int de
 }
 
 void jouer_bruitage_erreur() { platform::form<media::Form_bruitage>().Command_faux.setValue(true); }
+
+bool bruitage_erreur_d_abord(const RoundWidgets& w)
+{
+    static bool enCours = false;  // an effect pressed here has not returned yet
+    if (fin_partie_notee(w))
+        return true;
+    if (!enCours) {
+        enCours = true;
+        const auto fin = qScopeGuard([] { enCours = false; });
+        jouer_bruitage_erreur();
+    }
+    return w.Timer1.enabled();
+}
 
 void arreter_bruitage() { platform::form<media::Form_bruitage>().Command_stop.setValue(true); }
 

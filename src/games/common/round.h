@@ -115,6 +115,12 @@ bool bonne_reponse(const RoundWidgets& w);
 void niveau_reussi(const RoundWidgets& w, const platform::Label& Label_niveau,
                    platform::CommandButton& Command_reussi, int dernier = kLastLevel);
 
+// Who presses the wrong-answer effect of mauvaise_reponse.
+enum class Bruitage {
+    EnDernier,  // mauvaise_reponse, last, for an answer that counts; an end plays none
+    DejaJoue,   // the judge, before the call (bruitage_erreur_d_abord); mauvaise_reponse plays none
+};
+
 // How a wrong answer or the clock's end test came out.
 enum class FinDeManche {
     Aucune,        // a wrong answer counted: 10 points off (and the bar, alone); effect played
@@ -123,9 +129,20 @@ enum class FinDeManche {
     Perdu,         // the level is lost: its text, 0 points, the clock stopped, no bar
 };
 // A wrong answer, and the end of the round when the clock says so.  The screen makes its own
-// changes of a wrong answer before the call: the effect of a counted answer comes last, after
-// every change.  At an end no effect plays; the screen then ends its own part of the round.
-FinDeManche mauvaise_reponse(const RoundWidgets& w);
+// changes of a wrong answer before the call.  With Bruitage::EnDernier the effect of a counted
+// answer comes last, after every change, and an end plays none.  At an end the screen then
+// ends its own part of the round.
+FinDeManche mauvaise_reponse(const RoundWidgets& w, Bruitage bruitage = Bruitage::EnDernier);
+
+// The scored run's time is up: a wrong answer or the clock's end test now ends the run.
+bool fin_partie_notee(const RoundWidgets& w);
+
+// The wrong-answer effect pressed first, before the end test, by a judge that plays it for
+// every wrong answer and every end of the clock (a lost level too) but the end of a scored
+// run; called while the clock runs.  A failure box of the effect player lets the clock run
+// behind it: false when the round ended meanwhile, and the judge then leaves it as it ended.
+// A wrong answer or an end behind that box plays no second effect, so no box stacks on it.
+bool bruitage_erreur_d_abord(const RoundWidgets& w);
 
 // Arms the pause after a right answer: "1000" in Label_timer2, Timer2 on.
 void armer_pause(const RoundWidgets& w);

@@ -61,6 +61,7 @@ void designHolder(platform::Label& label, double top, const QString& caption)
 Form_pp::Form_pp() : StaffGameScreen(QStringLiteral("Form_pp"), QStringLiteral("pp"))
 {
     setClientSize(12000, 9000);
+    setBorderStyle(0);
     setCaption(QStringLiteral("Tastevolo"));
 
     // The row of buttons.

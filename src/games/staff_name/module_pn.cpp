@@ -88,11 +88,15 @@ void traiter_mauvaise_reponse_pn()
 {
     Form_pn& f = jeu();
     const common::RoundWidgets w = f.manche();
+    // The effect first, then the end test: a level lost by this answer, or by the clock, plays
+    // it too.
+    if (!common::bruitage_erreur_d_abord(w))
+        return;  // the level ended behind the effect player's failure box
     // The sad face comes from the note on the staff, whatever the dialog says now; a scored
     // run leaves the pictures as they are.
     if (!common::partie_notee(w))
         common::montrer_visage_triste(f.Picture_note, f.note_triste);
-    switch (common::mauvaise_reponse(w)) {
+    switch (common::mauvaise_reponse(w, common::Bruitage::DejaJoue)) {
     case common::FinDeManche::Aucune:
         break;
     case common::FinDeManche::PartieNotee:

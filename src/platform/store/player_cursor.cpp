@@ -24,10 +24,10 @@ bool PlayerCursor::load(std::optional<PlayerBookmark> bookmark)
 
 bool PlayerCursor::moveFirst()
 {
-    error_.clear();
+    clearFailure();
     const QList<PlayerListEntry> rows = store_.rows();
     if (rows.isEmpty() && !store_.error().isEmpty()) {
-        error_ = store_.error();
+        takeStoreFailure();
         return false;
     }
     if (rows.isEmpty()) {
@@ -40,9 +40,9 @@ bool PlayerCursor::moveFirst()
 
 bool PlayerCursor::moveTo(PlayerBookmark bookmark)
 {
-    error_.clear();
+    clearFailure();
     if (!load(bookmark)) {
-        error_ = store_.error();
+        takeStoreFailure();
         return false;
     }
     pending_ = false;
@@ -51,7 +51,7 @@ bool PlayerCursor::moveTo(PlayerBookmark bookmark)
 
 void PlayerCursor::addNew()
 {
-    error_.clear();
+    clearFailure();
     if (!pending_)
         beforeNew_ = current_;
     pending_ = true;
@@ -61,11 +61,11 @@ void PlayerCursor::addNew()
 
 bool PlayerCursor::save()
 {
-    error_.clear();
+    clearFailure();
     if (pending_) {
         const std::optional<PlayerBookmark> added = store_.insert(values_);
         if (!added) {
-            error_ = store_.error();
+            takeStoreFailure();
             return false;
         }
         pending_ = false;
@@ -81,7 +81,7 @@ bool PlayerCursor::save()
     for (int i = 0; i < kPlayerColumnCount; ++i)
         changed[i] = values_.values[i] != read_.values[i];
     if (!store_.update(*current_, values_, changed)) {
-        error_ = store_.error();
+        takeStoreFailure();
         return false;
     }
     // What the file holds now: what this cursor wrote and what others stored meanwhile.
@@ -94,12 +94,12 @@ bool PlayerCursor::save()
 
 void PlayerCursor::cancel()
 {
-    error_.clear();
+    clearFailure();
     const std::optional<PlayerBookmark> back = pending_ ? beforeNew_ : current_;
     pending_ = false;
     if (!load(back)) {
         // The row is gone: the cursor is on no row.
-        error_ = store_.error();
+        takeStoreFailure();
         load(std::nullopt);
     }
 }
@@ -132,6 +132,23 @@ bool PlayerCursor::setValue(QStringView column, const QString& text)
 QString PlayerCursor::error() const
 {
     return error_;
+}
+
+FileFailure PlayerCursor::failure() const
+{
+    return failure_;
+}
+
+void PlayerCursor::takeStoreFailure()
+{
+    error_ = store_.error();
+    failure_ = store_.failure();
+}
+
+void PlayerCursor::clearFailure()
+{
+    error_.clear();
+    failure_ = FileFailure::None;
 }
 
 } // namespace platform

@@ -46,9 +46,14 @@ public:
 
     // Why the last call failed; "" after one that succeeded.
     QString error() const;
+    // The kind of the last call's failure (None after one that succeeded).
+    FileFailure failure() const;
 
 private:
     bool load(std::optional<PlayerBookmark> bookmark);
+    // The store's failure becomes the cursor's.
+    void takeStoreFailure();
+    void clearFailure();
 
     PlayerStore& store_;
     std::optional<PlayerBookmark> current_;
@@ -57,6 +62,7 @@ private:
     PlayerRow values_;
     PlayerRow read_;  // the values as the row was read, what save() compares with
     QString error_;
+    FileFailure failure_ = FileFailure::None;
 };
 
 } // namespace platform

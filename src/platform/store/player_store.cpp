@@ -92,6 +92,28 @@ QString lastError(sqlite3* db)
     return QString::fromUtf8(sqlite3_errmsg(db));
 }
 
+// The kind of an SQLite failure: damaged contents, a file that is no database, a file that
+// cannot be written; any other code is a failure of the operation tried (otherwise).
+FileFailure kindOf(int code, FileFailure otherwise)
+{
+    switch (code & 0xff) {
+    case SQLITE_CORRUPT:
+        return FileFailure::Damaged;
+    case SQLITE_NOTADB:
+        return FileFailure::NotPlayerFile;
+    case SQLITE_READONLY:
+    case SQLITE_FULL:
+        return FileFailure::CannotWrite;
+    default:
+        return otherwise;
+    }
+}
+
+FileFailure kindOf(sqlite3* db, FileFailure otherwise)
+{
+    return kindOf(sqlite3_extended_errcode(db), otherwise);
+}
+
 // The statements, built once from the column list. Only column and table names appear in them;
 // every value is bound.
 QByteArray quotedColumns()
@@ -149,14 +171,17 @@ Stmt prepare(sqlite3* db, const QByteArray& sql)
     return Stmt(stmt);
 }
 
-// Opens a connection; on failure nothing, with the reason in *error.
-Db openConnection(const QByteArray& file, int flags, QString* error)
+// Opens a connection; on failure nothing, with the reason in *error (and SQLite's code in
+// *code when asked).
+Db openConnection(const QByteArray& file, int flags, QString* error, int* code = nullptr)
 {
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(file.constData(), &raw, flags, nullptr);
     Db db(raw);
     if (rc != SQLITE_OK) {
         *error = raw ? lastError(raw) : QString::fromUtf8(sqlite3_errstr(rc));
+        if (code)
+            *code = raw ? sqlite3_extended_errcode(raw) : rc;
         return {};
     }
     sqlite3_extended_result_codes(raw, 1);
@@ -271,18 +296,31 @@ struct PlayerStore::Impl {
     Stmt list, read, insert, update;
     bool readOnly = false;
     QString error;
+    FileFailure failure = FileFailure::None;
     QString path;
 
     // "" when db holds a usable player table, otherwise why not; *code is SQLite's code then.
     QString checkTable(int* code);
     bool prepareStatements();
-    bool fail(const QString& what, const QString& reason)
+    bool fail(FileFailure kind, const QString& what, const QString& reason)
     {
+        failure = kind;
         error = QStringLiteral("%1 (%2): %3.").arg(what, path, reason);
         return false;
     }
-    bool notOpen()
+    // A failed statement: its kind from SQLite's code, otherwise the operation's.
+    bool failStatement(FileFailure otherwise, const QString& what)
     {
+        return fail(kindOf(db.get(), otherwise), what, lastError(db.get()));
+    }
+    void clearError()
+    {
+        error.clear();
+        failure = FileFailure::None;
+    }
+    bool notOpen(FileFailure kind)
+    {
+        failure = kind;
         error = QStringLiteral("The player database is not open.");
         return false;
     }
@@ -366,69 +404,85 @@ QString PlayerStore::error() const
     return d_->error;
 }
 
+FileFailure PlayerStore::failure() const
+{
+    return d_->failure;
+}
+
 bool PlayerStore::open(const QString& path)
 {
     close();
-    d_->error.clear();
+    d_->clearError();
     d_->path = path;
     const QByteArray file = QFile::encodeName(path);
     const QString notPlayers = QStringLiteral("The file is not a player database");
     const QString cannotOpen = QStringLiteral("The player database cannot be opened");
+    const QString cannotCreate = QStringLiteral("The player database cannot be created");
     QString reason;
+    int code = SQLITE_OK;
+    // Refused by the check of the table: damaged contents, a table that is not ours (a missing
+    // column, statements SQLite refuses), or a file that could not be read.
+    const auto refused = [&] {
+        const int primary = code & 0xff;
+        const bool notOurs = primary == SQLITE_OK || primary == SQLITE_ERROR;
+        const FileFailure kind = notOurs ? FileFailure::NotPlayerFile : kindOf(code, FileFailure::CannotRead);
+        return d_->fail(kind, kind == FileFailure::Damaged ? QStringLiteral("The player database is damaged") : notPlayers,
+                        reason);
+    };
 
     struct stat st {};
     bool found = ::stat(file.constData(), &st) == 0;
     if (!found && errno == ENOENT) {
         if (!createDatabase(file, &reason))
-            return d_->fail(QStringLiteral("The player database cannot be created"), reason);
+            return d_->fail(FileFailure::CannotWrite, cannotCreate, reason);
         found = ::stat(file.constData(), &st) == 0;
     }
     if (!found)
-        return d_->fail(cannotOpen, QString::fromLocal8Bit(std::strerror(errno)));
+        return d_->fail(FileFailure::CannotRead, cannotOpen, QString::fromLocal8Bit(std::strerror(errno)));
     if (!S_ISREG(st.st_mode))
-        return d_->fail(notPlayers, QStringLiteral("it is not a file"));
+        return d_->fail(FileFailure::NotPlayerFile, notPlayers, QStringLiteral("it is not a file"));
     if (st.st_size == 0) {
         // An empty file holds nothing to keep: it is made the empty player database, as a
         // missing one would be.
         if (!initialiseEmptyFile(file, &reason))
-            return d_->fail(QStringLiteral("The player database cannot be created"), reason);
+            return d_->fail(FileFailure::CannotWrite, cannotCreate, reason);
         if (::stat(file.constData(), &st) != 0)
-            return d_->fail(cannotOpen, QString::fromLocal8Bit(std::strerror(errno)));
+            return d_->fail(FileFailure::CannotRead, cannotOpen, QString::fromLocal8Bit(std::strerror(errno)));
     }
 
     // Look first without the right to write, so that a foreign file is never changed.
-    d_->db = openConnection(file, SQLITE_OPEN_READONLY, &reason);
+    d_->db = openConnection(file, SQLITE_OPEN_READONLY, &reason, &code);
     if (!d_->db)
-        return d_->fail(cannotOpen, reason);
-    int code = SQLITE_OK;
+        return d_->fail(kindOf(code, FileFailure::CannotRead), cannotOpen, reason);
     reason = d_->checkTable(&code);
     d_->db.reset();
     // A write cut short by a crash leaves a journal that only a writer can roll back; the
     // file is a database of ours then, and is checked again once rolled back.
     const bool interrupted = code == SQLITE_READONLY_ROLLBACK;
     if (!reason.isEmpty() && !interrupted)
-        return d_->fail(notPlayers, reason);
+        return refused();
 
     // A file without any write permission bit is only read, even by a user whom the system
     // would let write it.
     const bool writable = (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0
                           && ::access(file.constData(), W_OK) == 0;
     if (interrupted && !writable)
-        return d_->fail(cannotOpen, reason);
-    d_->db = openConnection(file, writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY, &reason);
+        return d_->fail(FileFailure::CannotWrite, cannotOpen, reason);
+    d_->db = openConnection(file, writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY, &reason, &code);
     if (!d_->db)
-        return d_->fail(cannotOpen, reason);
+        return d_->fail(kindOf(code, FileFailure::CannotRead), cannotOpen, reason);
     if (interrupted) {
         reason = d_->checkTable(&code);
         if (!reason.isEmpty()) {
             close();
-            return d_->fail(notPlayers, reason);
+            return refused();
         }
     }
     if (!d_->prepareStatements()) {
         reason = lastError(d_->db.get());
+        code = sqlite3_extended_errcode(d_->db.get());
         close();
-        return d_->fail(cannotOpen, reason);
+        return d_->fail(kindOf(code, FileFailure::CannotRead), cannotOpen, reason);
     }
     d_->readOnly = sqlite3_db_readonly(d_->db.get(), "main") == 1;
     return true;
@@ -436,9 +490,9 @@ bool PlayerStore::open(const QString& path)
 
 QList<PlayerListEntry> PlayerStore::rows()
 {
-    d_->error.clear();
+    d_->clearError();
     if (!isOpen()) {
-        d_->notOpen();
+        d_->notOpen(FileFailure::CannotRead);
         return {};
     }
     sqlite3_stmt* stmt = d_->list.get();
@@ -448,7 +502,7 @@ QList<PlayerListEntry> PlayerStore::rows()
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
         entries.append({sqlite3_column_int64(stmt, 0), columnText(stmt, 1)});
     if (rc != SQLITE_DONE) {
-        d_->fail(QStringLiteral("The players cannot be read"), lastError(d_->db.get()));
+        d_->failStatement(FileFailure::CannotRead, QStringLiteral("The players cannot be read"));
         return {};
     }
     return entries;
@@ -456,9 +510,9 @@ QList<PlayerListEntry> PlayerStore::rows()
 
 std::optional<PlayerRow> PlayerStore::read(PlayerBookmark bookmark)
 {
-    d_->error.clear();
+    d_->clearError();
     if (!isOpen()) {
-        d_->notOpen();
+        d_->notOpen(FileFailure::CannotRead);
         return std::nullopt;
     }
     sqlite3_stmt* stmt = d_->read.get();
@@ -471,24 +525,26 @@ std::optional<PlayerRow> PlayerStore::read(PlayerBookmark bookmark)
             row.values[i] = columnText(stmt, i);
         return row;
     }
-    d_->fail(QStringLiteral("The player cannot be read"),
-             rc == SQLITE_DONE ? QStringLiteral("there is no player row %1").arg(bookmark)
-                               : lastError(d_->db.get()));
+    if (rc == SQLITE_DONE)
+        d_->fail(FileFailure::None, QStringLiteral("The player cannot be read"),
+                 QStringLiteral("there is no player row %1").arg(bookmark));
+    else
+        d_->failStatement(FileFailure::CannotRead, QStringLiteral("The player cannot be read"));
     return std::nullopt;
 }
 
 std::optional<PlayerBookmark> PlayerStore::insert(const PlayerRow& row)
 {
-    d_->error.clear();
+    d_->clearError();
     if (!isOpen()) {
-        d_->notOpen();
+        d_->notOpen(FileFailure::CannotWrite);
         return std::nullopt;
     }
     sqlite3_stmt* stmt = d_->insert.get();
     StatementUse use(stmt);
     bindRow(stmt, row);
     if (sqlite3_step(stmt) != SQLITE_DONE) {
-        d_->fail(QStringLiteral("The player cannot be saved"), lastError(d_->db.get()));
+        d_->failStatement(FileFailure::CannotWrite, QStringLiteral("The player cannot be saved"));
         return std::nullopt;
     }
     return sqlite3_last_insert_rowid(d_->db.get());
@@ -496,13 +552,13 @@ std::optional<PlayerBookmark> PlayerStore::insert(const PlayerRow& row)
 
 bool PlayerStore::update(PlayerBookmark bookmark, const PlayerRow& row, const PlayerColumns& columns)
 {
-    d_->error.clear();
+    d_->clearError();
     if (!isOpen())
-        return d_->notOpen();
+        return d_->notOpen(FileFailure::CannotWrite);
     if (columns.none()) {
         // Nothing to write; the row must still be there.
         return read(bookmark).has_value()
-               || d_->fail(QStringLiteral("The player cannot be saved"),
+               || d_->fail(FileFailure::None, QStringLiteral("The player cannot be saved"),
                            QStringLiteral("there is no player row %1").arg(bookmark));
     }
     // A save writes only the columns it was given, so that two programs open on one player
@@ -511,16 +567,16 @@ bool PlayerStore::update(PlayerBookmark bookmark, const PlayerRow& row, const Pl
     if (!columns.all()) {
         partial = prepare(d_->db.get(), updateSql(columns));
         if (!partial)
-            return d_->fail(QStringLiteral("The player cannot be saved"), lastError(d_->db.get()));
+            return d_->failStatement(FileFailure::CannotWrite, QStringLiteral("The player cannot be saved"));
     }
     sqlite3_stmt* stmt = partial ? partial.get() : d_->update.get();
     StatementUse use(stmt);
     bindRow(stmt, row);
     sqlite3_bind_int64(stmt, kPlayerColumnCount + 1, bookmark);
     if (sqlite3_step(stmt) != SQLITE_DONE)
-        return d_->fail(QStringLiteral("The player cannot be saved"), lastError(d_->db.get()));
+        return d_->failStatement(FileFailure::CannotWrite, QStringLiteral("The player cannot be saved"));
     if (sqlite3_changes(d_->db.get()) == 0)
-        return d_->fail(QStringLiteral("The player cannot be saved"),
+        return d_->fail(FileFailure::None, QStringLiteral("The player cannot be saved"),
                         QStringLiteral("there is no player row %1").arg(bookmark));
     return true;
 }

@@ -6,6 +6,8 @@
 // bookmark, the table's integer row key, which names the same row for every cursor and every
 // program sharing the file.
 
+#include "platform/file_failure.h"
+
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -79,8 +81,11 @@ public:
     bool isOpen() const;
     bool isReadOnly() const;
 
-    // Why the last call failed, in words for the user; "" after a call that succeeded.
+    // Why the last call failed, for the log: what failed, the file and the reason; "" after a
+    // call that succeeded.
     QString error() const;
+    // The kind of the last call's failure (None after a call that succeeded).
+    FileFailure failure() const;
 
     // Every row's bookmark and name, by bookmark. Empty (with error()) when reading fails.
     QList<PlayerListEntry> rows();
