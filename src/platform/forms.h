@@ -9,12 +9,12 @@
 //   loaded<Form_pp>()          the instance if loaded, else nullptr (never loads)
 //   unload<Form_pp>()          runs Form_Unload and destroys the instance; the next touch makes
 //                              a fresh one in its design state
+//   f.Show() / f.Show(1)       modeless / modal: a modal show returns when the screen is hidden
+//                              or unloaded; timers and queued input go on meanwhile
 //
 // An unloaded screen is destroyed only once no handler is running: not while one of its own
 // handlers (or any other) is on the stack, even when a message box or a modal screen runs an
 // event loop inside that handler.
-//   f.Show() / f.Show(1)       modeless / modal: a modal show returns when the screen is hidden
-//                              or unloaded; timers and queued input go on meanwhile
 //
 // The program ends when no screen is loaded, hidden ones included.
 
