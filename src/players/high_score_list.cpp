@@ -4,11 +4,11 @@
 #include "platform/forms.h"
 #include "platform/resources.h"
 #include "platform/vb.h"
+#include "platform/whole_file.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <cmath>
@@ -177,19 +177,9 @@ bool HighScoreList::writeFile(const QStringList& lines)
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += ScrambleText(line).toLatin1() + "\r\n";
-    // The new file takes the old one's place only once it is written whole.
-    QSaveFile file(scoreFile_);
-    if (!file.open(QIODevice::WriteOnly)) {
-        fail(platform::FileFailure::CannotWrite, file.errorString());
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        fail(platform::FileFailure::CannotWrite, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        fail(platform::FileFailure::CannotWrite, file.errorString());
+    QString reason;
+    if (!platform::replaceWholeFile(scoreFile_, bytes, &reason)) {
+        fail(platform::FileFailure::CannotWrite, reason);
         return false;
     }
     return true;

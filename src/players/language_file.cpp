@@ -1,10 +1,11 @@
 #include "players/language_file.h"
 
+#include "platform/file_failure.h"
 #include "platform/vb.h"
+#include "platform/whole_file.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace players {
 
@@ -41,21 +42,18 @@ std::optional<QString> lire_fichier_langue()
     return std::nullopt;
 }
 
-void ecrire_fichier_langue(const QString& code)
+bool ecrire_fichier_langue(const QString& code)
 {
     const int number = numero_langue(code);
     if (number == 0)
-        return;
-    const QFileInfo info(kFichierLangue);
-    if (info.exists() && (!info.isFile() || !info.isWritable()))
-        return;
-    // Written whole under another name and then renamed, so that a failed write never leaves
-    // a half-written file.
-    QSaveFile file(kFichierLangue);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    file.write(QByteArray::number(number) + "\r\n");
-    file.commit();
+        return true;
+    QString reason;
+    if (!platform::replaceWholeFile(kFichierLangue, QByteArray::number(number) + "\r\n", &reason)) {
+        platform::logFailure(QStringLiteral("%1: the language could not be saved: %2")
+                                 .arg(QFileInfo(kFichierLangue).absoluteFilePath(), reason));
+        return false;
+    }
+    return true;
 }
 
 } // namespace players

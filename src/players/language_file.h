@@ -18,7 +18,9 @@ QString code_langue(int numero);
 std::optional<QString> lire_fichier_langue();
 
 // Replaces the file by the number of the language; any other code leaves the file as it is.
-// A file that cannot be written is left as it is, without a message.
-void ecrire_fichier_langue(const QString& code_langue);
+// A file that cannot be written whole (a full disk, a folder in its place ...) is left as it
+// was, byte for byte: the player is not told, the reason goes to standard error, and the
+// result is false.
+bool ecrire_fichier_langue(const QString& code_langue);
 
 } // namespace players

@@ -10,6 +10,9 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace testing_support {
 
 namespace {
@@ -32,6 +35,27 @@ LogCapture::~LogCapture()
 {
     qInstallMessageHandler(g_previousHandler);
     g_capture = nullptr;
+}
+
+FileSizeLimit::FileSizeLimit(long long bytes)
+{
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0)
+        return;
+    previousSoft_ = static_cast<long long>(limit.rlim_cur);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    ok_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    if (ok_ && ::getrlimit(RLIMIT_FSIZE, &limit) == 0) {
+        limit.rlim_cur = static_cast<rlim_t>(previousSoft_);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    std::signal(SIGXFSZ, previousHandler_ == SIG_ERR ? SIG_DFL : previousHandler_);
 }
 
 ScreenTest::ScreenTest()

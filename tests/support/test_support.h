@@ -49,6 +49,24 @@ public:
     QStringList lines;
 };
 
+// A disk that takes only the first `bytes` bytes of any file while one lives: a write past them
+// fails with EFBIG (the signal the system would send for it is ignored meanwhile). ok() is false
+// where the limit cannot be set.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+    bool ok() const { return ok_; }
+
+private:
+    bool ok_ = false;
+    long long previousSoft_ = 0;
+    void (*previousHandler_)(int) = nullptr;
+};
+
 // Runs the handlers posted to the event loop (queued input, deferred deletions).
 void processEvents();
 
