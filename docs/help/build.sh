@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the help file docs/run/aide.chm from the sources in this folder.
 #
-# The sources are UTF-8. Viewers read the pages' titles and the contents (.hhc) in the code
-# page of the file's language (French: Windows-1252), so the pages and the contents are
+# The sources are UTF-8. Viewers read the pages' titles, the contents (.hhc) and the index
+# (.hhk) in the code page of the file's language (French: Windows-1252), so all of them are
 # converted to Windows-1252 before compiling; characters outside that code page are written
-# as HTML entities in the pages (&rarr; ...). The index (.hhk) stays UTF-8: chmcmd reads it
-# as UTF-8 when it builds the binary index that viewers use.
+# as HTML entities in the pages (&rarr; ...). aide.hhp asks for no binary index: chmcmd
+# would build it reading the index as UTF-8; without one, viewers read index.hhk itself.
 #
 # Needs chmcmd and chmls (Free Pascal's CHM compiler and lister, Debian package fp-utils)
 # and iconv.
@@ -30,7 +30,7 @@ done
 cp "$here/aide.hhp" "$work/src/"
 for f in $files sommaire.hhc index.hhk; do
   case "$f" in
-    *.htm|*.hhc)
+    *.htm|*.hhc|*.hhk)
       sed 's/charset=utf-8/charset=windows-1252/' "$here/$f" \
         | iconv -f UTF-8 -t WINDOWS-1252 > "$work/src/$f" \
         || fail "$f holds a character outside Windows-1252 (write it as an HTML entity)"
