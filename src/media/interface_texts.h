@@ -64,6 +64,7 @@
     X(echec_ecriture, "Le fichier ne peut pas être écrit.", "The file cannot be written.", "No se puede escribir el archivo.") \
     X(echec_autre_fichier, "Ce fichier n'est pas un fichier de joueurs.", "This is not a player file.", "Este archivo no es un archivo de jugadores.") \
     X(echec_fichier_abime, "Le fichier est abîmé.", "The file is damaged.", "El archivo está dañado.") \
+    X(echec_fichier_occupe, "Le fichier est utilisé par un autre programme.", "The file is in use by another program.", "Otro programa está usando el archivo.") \
     X(aide_non_ouverte, "L'aide n'a pas pu être ouverte. Il manque peut-être le fichier aide.chm ou un programme pour le lire.", "The help could not be opened. The file aide.chm or a program to show it may be missing.", "No se ha podido abrir la ayuda. Quizás falta el archivo aide.chm o un programa para mostrarlo.") \
     X(commande_non_ouverte, "Le bon de commande n'a pas pu être ouvert. Il manque peut-être la page ou un navigateur web.", "The order form could not be opened. The page or a web browser may be missing.", "No se ha podido abrir el formulario de pedido. Quizás falta la página o un navegador web.") \
 

@@ -12,6 +12,7 @@ enum class FileFailure {
     CannotWrite,    // the file (or the folder that should hold it) cannot be written
     NotPlayerFile,  // a file of another kind in the player file's place
     Damaged,        // a player file whose contents are damaged
+    InUse,          // another program holds the file (locked) for longer than the program waits
 };
 
 // Writes what failed (the file, the system's reason) to standard error, for whoever looks

@@ -25,6 +25,9 @@ QString texte_echec_fichier(const QString& message, platform::FileFailure kind)
     case platform::FileFailure::Damaged:
         why = &texts.echec_fichier_abime;
         break;
+    case platform::FileFailure::InUse:
+        why = &texts.echec_fichier_occupe;
+        break;
     }
     return why ? message + QStringLiteral("\n\n") + why->caption() : message;
 }

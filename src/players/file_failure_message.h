@@ -1,7 +1,8 @@
 #pragma once
 // A file that failed, told to the player in the current interface language: the message of
 // what could not be done, then a short sentence of why (cannot read, cannot write, not a player
-// file, damaged).  The file and the system's reason go to standard error, not into the box.
+// file, damaged, in use by another program).  The file and the system's reason go to standard
+// error, not into the box.
 
 #include "platform/file_failure.h"
 

@@ -153,7 +153,12 @@ void Form_joueurs::remplir_liste()
 {
     DBCombo1.clear();
     if (platform::PlayerStore* store = playerDatabase()) {
-        for (const platform::PlayerListEntry& entry : store->rows())
+        const QList<platform::PlayerListEntry> entries = store->rows();
+        // A list that could not be read (another program holding the file) shows empty; the
+        // next load of the screen reads it again. Whoever looks after the computer is told why.
+        if (entries.isEmpty() && !store->error().isEmpty())
+            platform::logFailure(store->error());
+        for (const platform::PlayerListEntry& entry : entries)
             DBCombo1.addItem(entry.name, QVariant::fromValue(entry.bookmark));
     }
     // A list only picks an entry of its own when it fills; the player has picked none yet.

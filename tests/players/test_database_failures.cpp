@@ -7,10 +7,16 @@
 #include "shell/form_piano.h"
 #include "shell/form_resolution.h"
 
+#include <QElapsedTimer>
+
+#include <optional>
+
 #include <sys/stat.h>
 
 using platform::form;
 using platform::loaded;
+using store_test::Lock;
+using store_test::OtherProgramLock;
 using players::Form_joueurs;
 using players::Form_nouveau_joueur;
 
@@ -18,7 +24,7 @@ namespace {
 
 using DatabaseFailureTest = players_test::PlayersTest;
 
-TEST_F(DatabaseFailureTest, AFileThatIsNoPlayerDatabaseIsLeftAsItWasAndTheProgramStops)
+TEST_F(DatabaseFailureTest, AFileThatCannotServeIsLeftAsItWasAndTheProgramStops)
 {
     const char* const fr = "Le fichier des joueurs JOUEURS.MDB ne peut pas servir. Il n'a pas été modifié ; "
                            "Tastevolo va s'arrêter.\n\n";
@@ -26,11 +32,13 @@ TEST_F(DatabaseFailureTest, AFileThatIsNoPlayerDatabaseIsLeftAsItWasAndTheProgra
     const char* const es = "El archivo de jugadores JOUEURS.MDB no se puede usar. No se ha modificado; Tastevolo se "
                            "va a cerrar.\n\n";
     const auto truncated = store_test::writeCutShortPlayerFile;
+    const auto playerFile = [this](const QString&) { addPlayer("Anna"); };
     struct Case {
         const char* what;
         const char* languageFile;  // "" for none (French)
         std::function<void(const QString&)> make;
         QString message;  // the whole message, in the language of the start
+        std::optional<Lock> heldBy = std::nullopt;  // another program's lock during the start
     };
     const Case cases[] = {
         {"not a database", "", [](const QString& p) { players_test::writeBytes(p, "Standard Jet DB\0\0 not ours"); },
@@ -58,6 +66,12 @@ TEST_F(DatabaseFailureTest, AFileThatIsNoPlayerDatabaseIsLeftAsItWasAndTheProgra
          QString::fromUtf8(en) + QStringLiteral("This is not a player file.")},
         {"cut short", "", truncated, QString::fromUtf8(fr) + QStringLiteral("Le fichier est abîmé.")},
         {"cut short", "2\r\n", truncated, QString::fromUtf8(en) + QStringLiteral("The file is damaged.")},
+        {"held by another program", "", playerFile,
+         QString::fromUtf8(fr) + QStringLiteral("Le fichier est utilisé par un autre programme."), Lock::Exclusive},
+        {"held by another program", "2\r\n", playerFile,
+         QString::fromUtf8(en) + QStringLiteral("The file is in use by another program."), Lock::Exclusive},
+        {"held by another program's commit", "3\r\n", playerFile,
+         QString::fromUtf8(es) + QStringLiteral("Otro programa está usando el archivo."), Lock::Pending},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.what) + " " + c.languageFile);
@@ -69,6 +83,9 @@ TEST_F(DatabaseFailureTest, AFileThatIsNoPlayerDatabaseIsLeftAsItWasAndTheProgra
             players_test::writeBytes(path("langue.tvo"), c.languageFile);
         c.make(dbPath());
         const QByteArray before = players_test::fileBytes(dbPath());
+        std::optional<OtherProgramLock> other;
+        if (c.heldBy)
+            other.emplace(dbPath(), *c.heldBy);
         screens.messages.clear();
         screens.programEnds = 0;
         // The player takes a few seconds to read the message: the screens' timers tick meanwhile
@@ -82,19 +99,40 @@ TEST_F(DatabaseFailureTest, AFileThatIsNoPlayerDatabaseIsLeftAsItWasAndTheProgra
 
         // The program starts as usual: the display check opens the player screen.
         testing_support::LogCapture log;
+        QElapsedTimer clock;
+        clock.start();
         platform::dispatch([] { form<shell::Form_resolution>(); });
+        const qint64 waited = clock.elapsed();
         ASSERT_EQ(screens.messages.size(), 1);
         EXPECT_EQ(screens.messages[0], c.message) << "in the language of the start, nothing technical";
         // The file and SQLite's or the system's reason go to the log.
         EXPECT_EQ(log.lines.filter(dbPath()).size(), 1) << log.lines.join(" / ").toStdString();
+        if (c.heldBy) {
+            // The message comes within a fraction of a second (with room for a loaded machine),
+            // and the log tells the lock, not a foreign file.
+            EXPECT_LT(waited, 2500) << "ms";
+            const QString line = log.lines.filter(dbPath()).value(0);
+            EXPECT_TRUE(line.contains(u"database is locked")) << line.toStdString();
+            EXPECT_FALSE(line.contains(u"not a player database")) << line.toStdString();
+        }
         if (Form_joueurs* f = loaded<Form_joueurs>()) {
             EXPECT_FALSE(f->isVisible());
         }
         testing_support::processEvents();
         EXPECT_TRUE(platform::loadedForms().empty());
         EXPECT_EQ(screens.programEnds, 1);
+        other.reset();
         EXPECT_EQ(players_test::fileBytes(dbPath()), before);
         EXPECT_TRUE(notices.isEmpty());
+        if (c.heldBy) {
+            // Once the other program is done, the next start is as usual.
+            restart();
+            screens.messages.clear();
+            Form_joueurs& f = playerScreen();
+            EXPECT_TRUE(screens.messages.isEmpty());
+            EXPECT_TRUE(f.isVisible());
+            EXPECT_EQ(f.DBCombo1.listCount(), 1);
+        }
     }
 }
 
@@ -144,6 +182,60 @@ TEST_F(DatabaseFailureTest, AReadOnlyFileLetsThePlayerInAndReportsTheFailedSave)
     EXPECT_EQ(loaded<Form_joueurs>()->DBCombo1.listCount(), 1);
     EXPECT_EQ(players_test::fileBytes(dbPath()), before);
     ::chmod(QFile::encodeName(dbPath()).constData(), 0644);
+}
+
+TEST_F(DatabaseFailureTest, ASaveWhileAnotherProgramHoldsTheFileIsToldSoonAndTheNextSaveStoresIt)
+{
+    struct Case {
+        Lock lock;
+        const char* languageFile;  // "" for none (French)
+        QString message;
+    };
+    const Case cases[] = {
+        {Lock::Exclusive, "",
+         QStringLiteral("Les données du joueur n'ont pas été enregistrées.\n\n"
+                        "Le fichier est utilisé par un autre programme.")},
+        {Lock::Reserved, "2\r\n",
+         QStringLiteral("The player's data was not saved.\n\nThe file is in use by another program.")},
+        {Lock::Pending, "3\r\n",
+         QStringLiteral("Los datos del jugador no se han guardado.\n\nOtro programa está usando el archivo.")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(store_test::lockName(c.lock));
+        restart();
+        QFile::remove(dbPath());
+        QFile::remove(path("langue.tvo"));
+        if (*c.languageFile)
+            players_test::writeBytes(path("langue.tvo"), c.languageFile);
+        const auto anna = addPlayer("Anna");
+        screens.messages.clear();
+        Form_joueurs& f = playerScreen();
+        pick(f, "Anna");
+        f.Label_jouer.userClick();
+        ASSERT_EQ(form<Form_nouveau_joueur>().Data1.bookmark(), anna);
+        const QByteArray before = players_test::fileBytes(dbPath());
+
+        // The duration dialog closes while another program holds the file.
+        auto other = std::make_optional<OtherProgramLock>(dbPath(), c.lock);
+        testing_support::LogCapture log;
+        QElapsedTimer clock;
+        clock.start();
+        form<players::Form_options>().Option7.setValue(true);
+        form<players::Form_options>().Label_retour.userClick();
+        EXPECT_LT(clock.elapsed(), 2000) << "ms: the screen is not held for seconds";
+        ASSERT_EQ(screens.messages.size(), 1);
+        EXPECT_EQ(screens.messages[0], c.message);
+        ASSERT_EQ(log.lines.filter(dbPath()).size(), 1) << log.lines.join(" / ").toStdString();
+        EXPECT_TRUE(log.lines.filter(dbPath())[0].contains(u"database is locked"));
+        EXPECT_FALSE(form<players::Form_options>().isVisible()) << "the program goes on";
+        other.reset();
+        EXPECT_EQ(players_test::fileBytes(dbPath()), before);
+
+        // The other program is done: the next close stores the choice.
+        form<players::Form_options>().Label_retour.userClick();
+        EXPECT_EQ(screens.messages.size(), 1);
+        EXPECT_EQ(rowOf(anna).value(u"duree"), QStringLiteral("7"));
+    }
 }
 
 TEST_F(DatabaseFailureTest, ASaveWithNoPlayerChosenWritesNothingAndSaysSo)

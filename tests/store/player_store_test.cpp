@@ -3,13 +3,17 @@
 #include "platform/store/player_store.h"
 #include "store_fixture.h"
 
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QSet>
 
 #include <sys/stat.h>
 
+#include <chrono>
 #include <functional>
+#include <memory>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 using namespace platform;
@@ -371,6 +375,143 @@ TEST_F(PlayerStoreTest, ReadOnlyFileIsReadAndSavesFail)
                                                      {*b, QStringLiteral("Bob")}}));
     store_.close();
     EXPECT_EQ(fileBytes(dbPath()), before);
+}
+
+// ------------------------------------------------------------ a file held by another program
+
+enum class Operation { Open, List, Read, Insert, Update };
+
+const char* operationName(Operation operation)
+{
+    switch (operation) {
+    case Operation::Open:
+        return "Open";
+    case Operation::List:
+        return "List";
+    case Operation::Read:
+        return "Read";
+    case Operation::Insert:
+        return "Insert";
+    case Operation::Update:
+        return "Update";
+    }
+    return "?";
+}
+
+void PrintTo(Operation operation, std::ostream* os)
+{
+    *os << operationName(operation);
+}
+
+using store_test::Lock;
+using store_test::OtherProgramLock;
+
+class HeldFileTest : public PlayerStoreTest,
+                     public ::testing::WithParamInterface<std::tuple<Lock, Operation>> {
+protected:
+    // What the screens do: open at the start, the list of players, a player's row at the login,
+    // a new player, a setting stored.
+    bool perform(Operation operation)
+    {
+        switch (operation) {
+        case Operation::Open:
+            return store_.open(dbPath());
+        case Operation::List:
+            return store_.rows().size() == 1;
+        case Operation::Read:
+            return store_.read(anna_).has_value();
+        case Operation::Insert:
+            return store_.insert(namedRow(QStringLiteral("Bob"))).has_value();
+        case Operation::Update: {
+            PlayerRow row = namedRow(QStringLiteral("Anna"));
+            row.setValue(u"duree", QStringLiteral("7"));
+            return store_.update(anna_, row, PlayerColumns().set(playerColumnIndex(u"duree")));
+        }
+        }
+        return false;
+    }
+
+    PlayerBookmark anna_ = 0;
+};
+
+TEST_P(HeldFileTest, IsToldAsInUseSoonAndLeftAsItWasAndTheNextCallWorks)
+{
+    const auto [lock, operation] = GetParam();
+    const bool works = store_test::othersMayRead(lock) && operation != Operation::Insert
+                       && operation != Operation::Update;
+    openStore();
+    anna_ = store_.insert(namedRow(QStringLiteral("Anna"))).value_or(0);
+    ASSERT_NE(anna_, 0);
+    if (operation == Operation::Open)
+        store_.close();
+    const QByteArray before = fileBytes(dbPath());
+    const QStringList entries = folderEntries();
+
+    OtherProgramLock other(dbPath(), lock);
+    QElapsedTimer clock;
+    clock.start();
+    const bool done = perform(operation);
+    const qint64 waited = clock.elapsed();
+    // The screen that asked waits a fraction of a second, not the five seconds it once did;
+    // the bound leaves room for a loaded machine.
+    EXPECT_LT(waited, 2000) << "ms";
+    if (works) {
+        EXPECT_TRUE(done) << store_.error().toStdString();
+        EXPECT_EQ(store_.failure(), FileFailure::None);
+    } else {
+        EXPECT_FALSE(done);
+        EXPECT_EQ(store_.failure(), FileFailure::InUse);
+        // What goes to the log: SQLite's own reason, and nothing that calls the file foreign.
+        EXPECT_TRUE(store_.error().contains(QStringLiteral("database is locked"))) << store_.error().toStdString();
+        EXPECT_TRUE(store_.error().contains(dbPath())) << store_.error().toStdString();
+        EXPECT_FALSE(store_.error().contains(QStringLiteral("not a player database"))) << store_.error().toStdString();
+        EXPECT_EQ(store_.isOpen(), operation != Operation::Open);
+    }
+    other.release();
+    if (!works) {
+        EXPECT_EQ(fileBytes(dbPath()), before);
+        EXPECT_EQ(folderEntries(), entries);
+    }
+
+    // The other program is done: the same call does its work.
+    EXPECT_TRUE(perform(operation)) << store_.error().toStdString();
+    EXPECT_EQ(store_.failure(), FileFailure::None);
+    if (operation == Operation::Update) {
+        EXPECT_EQ(store_.read(anna_)->value(u"duree"), QStringLiteral("7"));
+    }
+    if (operation == Operation::Insert) {
+        EXPECT_EQ(store_.rows().size(), 2);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LocksAndCalls, HeldFileTest,
+    ::testing::Combine(::testing::Values(Lock::Exclusive, Lock::Reserved, Lock::Pending),
+                       ::testing::Values(Operation::Open, Operation::List, Operation::Read, Operation::Insert,
+                                         Operation::Update)),
+    [](const ::testing::TestParamInfo<HeldFileTest::ParamType>& info) {
+        return std::string(store_test::lockName(std::get<0>(info.param))) + "_"
+               + operationName(std::get<1>(info.param));
+    });
+
+TEST_F(PlayerStoreTest, AnotherProgramsShortWriteIsWaitedFor)
+{
+    // Another copy of the program holds the file for its own save, a few milliseconds; a save
+    // here at that moment waits for it and succeeds.
+    openStore();
+    const auto anna = store_.insert(namedRow(QStringLiteral("Anna")));
+    ASSERT_TRUE(anna);
+    for (const Lock lock : {Lock::Exclusive, Lock::Reserved, Lock::Pending}) {
+        SCOPED_TRACE(store_test::lockName(lock));
+        auto other = std::make_unique<OtherProgramLock>(dbPath(), lock);
+        std::thread letGo([&other] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(60));
+            other->release();
+        });
+        EXPECT_TRUE(store_.insert(namedRow(QStringLiteral("Bob")))) << store_.error().toStdString();
+        letGo.join();
+    }
+    EXPECT_EQ(store_.rows().size(), 4);
 }
 
 TEST_F(PlayerStoreTest, TwoProgramsWritingAtOnceKeepEveryRow)

@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <ostream>
+
 namespace store_test {
 
 inline QByteArray fileBytes(const QString& path)
@@ -53,6 +55,89 @@ inline void writeCutShortPlayerFile(const QString& path)
                   "INSERT INTO tastevolo (Nom, password) SELECT printf('%.200c', 'a'), '' FROM n");
     writeBytes(path, fileBytes(path).left(5000));
 }
+
+// Another program holding the player file, in each of the ways SQLite's locks let it (the file
+// is in rollback-journal mode):
+enum class Lock {
+    Exclusive,  // writing it (BEGIN EXCLUSIVE): nobody else reads or writes
+    Reserved,   // a write begun and not committed (BEGIN IMMEDIATE, an INSERT): others read, nobody writes
+    Pending,    // a commit waiting for a reader to finish: no new reader, no other writer
+};
+
+inline const char* lockName(Lock lock)
+{
+    switch (lock) {
+    case Lock::Exclusive:
+        return "Exclusive";
+    case Lock::Reserved:
+        return "Reserved";
+    case Lock::Pending:
+        return "Pending";
+    }
+    return "?";
+}
+
+inline void PrintTo(Lock lock, std::ostream* os)
+{
+    *os << lockName(lock);
+}
+
+// Whether a program may still read the file while it is held so.
+inline bool othersMayRead(Lock lock)
+{
+    return lock == Lock::Reserved;
+}
+
+// Holds the lock from construction to release() (or destruction) with plain connections of its
+// own, which never wait; the release rolls back whatever they began, so the file is as it was.
+class OtherProgramLock {
+public:
+    OtherProgramLock(const QString& path, Lock lock)
+    {
+        const QByteArray file = QFile::encodeName(path);
+        EXPECT_EQ(sqlite3_open(file.constData(), &writer_), SQLITE_OK);
+        switch (lock) {
+        case Lock::Exclusive:
+            exec(writer_, "BEGIN EXCLUSIVE", SQLITE_OK);
+            break;
+        case Lock::Reserved:
+            exec(writer_, "BEGIN IMMEDIATE; INSERT INTO tastevolo (Nom) VALUES ('other program')", SQLITE_OK);
+            break;
+        case Lock::Pending:
+            EXPECT_EQ(sqlite3_open(file.constData(), &reader_), SQLITE_OK);
+            exec(reader_, "BEGIN; SELECT count(*) FROM tastevolo", SQLITE_OK);
+            exec(writer_, "BEGIN IMMEDIATE; INSERT INTO tastevolo (Nom) VALUES ('other program')", SQLITE_OK);
+            // The commit cannot have the file while the reader is on it: it keeps the file's
+            // pending lock and waits.
+            exec(writer_, "COMMIT", SQLITE_BUSY);
+            break;
+        }
+    }
+    ~OtherProgramLock() { release(); }
+    OtherProgramLock(const OtherProgramLock&) = delete;
+    OtherProgramLock& operator=(const OtherProgramLock&) = delete;
+
+    void release()
+    {
+        for (sqlite3** db : {&writer_, &reader_}) {
+            if (*db) {
+                sqlite3_exec(*db, "ROLLBACK", nullptr, nullptr, nullptr);
+                sqlite3_close(*db);
+                *db = nullptr;
+            }
+        }
+    }
+
+private:
+    static void exec(sqlite3* db, const char* sql, int expected)
+    {
+        EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), expected)
+            << sql << ": " << sqlite3_errmsg(db);
+    }
+
+    sqlite3* writer_ = nullptr;
+    sqlite3* reader_ = nullptr;
+};
 
 class StoreFixture : public ::testing::Test {
 protected:

@@ -8,8 +8,11 @@
 
 #include <sqlite3.h>
 
+#include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <thread>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -59,7 +62,65 @@ PlayerRow newPlayerRow()
 
 namespace {
 
-constexpr int kBusyTimeoutMs = 5000;
+// Waiting for another program that holds the file. Another copy of this program holds it for
+// one short statement at a time (a few milliseconds), so a call waits while the file or its
+// journal keeps changing: the other program is at work and lets go soon, even when it saves
+// over and over. A program that holds the file and does nothing with it (a lock kept open) is
+// given up on after kStillWait without a change, so that the screen that asked answers again at
+// once and the player is told; kLongestWait bounds a call's wait in every case.
+using Clock = std::chrono::steady_clock;
+constexpr std::chrono::milliseconds kStillWait{500};
+constexpr std::chrono::milliseconds kLongestWait{5000};
+constexpr std::chrono::milliseconds kPollStep{1};
+
+// What another program's work changes: the file and its journals, as the system sees them.
+using FileTrace = std::array<std::array<qint64, 4>, 3>;
+
+FileTrace traceOf(const QByteArray& file)
+{
+    FileTrace trace{};
+    const QByteArray names[] = {file, file + "-journal", file + "-wal"};
+    for (int i = 0; i < 3; ++i) {
+        struct stat st {};
+        if (::stat(names[i].constData(), &st) == 0)
+            trace[i] = {1, qint64(st.st_size), qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec)};
+    }
+    return trace;
+}
+
+// One call's wait, shared by every connection the call uses.
+struct BusyWait {
+    QByteArray file;
+    Clock::time_point start = Clock::now();
+    Clock::time_point changed;  // when the file was last seen changing
+    bool traced = false;
+    FileTrace trace{};
+
+    void restart()
+    {
+        start = Clock::now();
+        traced = false;
+    }
+};
+
+// SQLite's busy handler: sleeps a little and lets SQLite try again, or gives up (0: the
+// statement fails with SQLITE_BUSY and has changed nothing). The steps are short so that the
+// file is taken as soon as the other program lets go of it.
+int waitWhileBusy(void* arg, int)
+{
+    auto* wait = static_cast<BusyWait*>(arg);
+    const Clock::time_point now = Clock::now();
+    const FileTrace trace = traceOf(wait->file);
+    if (!wait->traced || trace != wait->trace) {
+        wait->traced = true;
+        wait->trace = trace;
+        wait->changed = now;
+    }
+    if (now - wait->changed >= kStillWait || now - wait->start >= kLongestWait)
+        return 0;
+    std::this_thread::sleep_for(kPollStep);
+    return 1;
+}
 
 struct DbCloser {
     void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
@@ -93,10 +154,14 @@ QString lastError(sqlite3* db)
 }
 
 // The kind of an SQLite failure: damaged contents, a file that is no database, a file that
-// cannot be written; any other code is a failure of the operation tried (otherwise).
+// cannot be written, a file that another program holds; any other code is a failure of the
+// operation tried (otherwise).
 FileFailure kindOf(int code, FileFailure otherwise)
 {
     switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return FileFailure::InUse;
     case SQLITE_CORRUPT:
         return FileFailure::Damaged;
     case SQLITE_NOTADB:
@@ -171,9 +236,9 @@ Stmt prepare(sqlite3* db, const QByteArray& sql)
     return Stmt(stmt);
 }
 
-// Opens a connection; on failure nothing, with the reason in *error (and SQLite's code in
-// *code when asked).
-Db openConnection(const QByteArray& file, int flags, QString* error, int* code = nullptr)
+// Opens a connection that waits for another program as told by *wait; on failure nothing, with
+// the reason in *error (and SQLite's code in *code when asked).
+Db openConnection(const QByteArray& file, int flags, BusyWait* wait, QString* error, int* code = nullptr)
 {
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(file.constData(), &raw, flags, nullptr);
@@ -185,15 +250,18 @@ Db openConnection(const QByteArray& file, int flags, QString* error, int* code =
         return {};
     }
     sqlite3_extended_result_codes(raw, 1);
-    sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+    sqlite3_busy_handler(raw, waitWhileBusy, wait);
     return db;
 }
 
-bool run(sqlite3* db, const QByteArray& sql, QString* error)
+// Runs one statement; on failure the reason in *error (and SQLite's code in *code when asked).
+bool run(sqlite3* db, const QByteArray& sql, QString* error, int* code = nullptr)
 {
     Stmt stmt = prepare(db, sql);
     if (!stmt || sqlite3_step(stmt.get()) != SQLITE_DONE) {
         *error = lastError(db);
+        if (code)
+            *code = sqlite3_extended_errcode(db);
         return false;
     }
     return true;
@@ -229,7 +297,7 @@ QString columnText(sqlite3_stmt* stmt, int column)
 // Creates an empty player database at file. The database is made complete under a temporary
 // name, then given its name only if that name is still free, so that a program starting at the
 // same moment never sees a half-made file. True also when another program created it first.
-bool createDatabase(const QByteArray& file, QString* error)
+bool createDatabase(const QByteArray& file, BusyWait* wait, QString* error)
 {
     const QByteArray temporary = file + ".new-" + QByteArray::number(::getpid()) + '-'
                                  + QByteArray::number(QRandomGenerator::global()->generate(), 16);
@@ -238,7 +306,7 @@ bool createDatabase(const QByteArray& file, QString* error)
         ::unlink((temporary + "-journal").constData());
     };
     {
-        Db db = openConnection(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
+        Db db = openConnection(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, wait, error);
         if (!db || !run(db.get(), createSql(), error)) {
             db.reset();
             removeTemporary();
@@ -264,24 +332,25 @@ bool createDatabase(const QByteArray& file, QString* error)
 
 // Puts the empty player table into an existing file of 0 bytes. The file is locked for writing
 // first and looked at again, so that a program doing the same at the same moment, or having
-// done it just before, is never undone.
-bool initialiseEmptyFile(const QByteArray& file, QString* error)
+// done it just before, is never undone. On failure SQLite's code is in *code.
+bool initialiseEmptyFile(const QByteArray& file, BusyWait* wait, QString* error, int* code)
 {
-    Db db = openConnection(file, SQLITE_OPEN_READWRITE, error);
-    if (!db || !run(db.get(), "BEGIN IMMEDIATE", error))
+    Db db = openConnection(file, SQLITE_OPEN_READWRITE, wait, error, code);
+    if (!db || !run(db.get(), "BEGIN IMMEDIATE", error, code))
         return false;
     bool ok = true;
     {
         Stmt count = prepare(db.get(), "SELECT count(*) FROM sqlite_master");
         if (!count || sqlite3_step(count.get()) != SQLITE_ROW) {
             *error = lastError(db.get());
+            *code = sqlite3_extended_errcode(db.get());
             ok = false;
         } else if (sqlite3_column_int(count.get(), 0) == 0) {
-            ok = run(db.get(), createSql(), error);
+            ok = run(db.get(), createSql(), error, code);
         }
     }
     if (ok)
-        ok = run(db.get(), "COMMIT", error);
+        ok = run(db.get(), "COMMIT", error, code);
     if (!ok) {
         QString ignored;
         run(db.get(), "ROLLBACK", &ignored);
@@ -298,6 +367,7 @@ struct PlayerStore::Impl {
     QString error;
     FileFailure failure = FileFailure::None;
     QString path;
+    BusyWait wait;  // restarted by every call
 
     // "" when db holds a usable player table, otherwise why not; *code is SQLite's code then.
     QString checkTable(int* code);
@@ -313,10 +383,12 @@ struct PlayerStore::Impl {
     {
         return fail(kindOf(db.get(), otherwise), what, lastError(db.get()));
     }
+    // The start of a call: no failure yet, the whole wait ahead.
     void clearError()
     {
         error.clear();
         failure = FileFailure::None;
+        wait.restart();
     }
     bool notOpen(FileFailure kind)
     {
@@ -415,25 +487,29 @@ bool PlayerStore::open(const QString& path)
     d_->clearError();
     d_->path = path;
     const QByteArray file = QFile::encodeName(path);
+    d_->wait.file = file;
     const QString notPlayers = QStringLiteral("The file is not a player database");
     const QString cannotOpen = QStringLiteral("The player database cannot be opened");
     const QString cannotCreate = QStringLiteral("The player database cannot be created");
     QString reason;
     int code = SQLITE_OK;
     // Refused by the check of the table: damaged contents, a table that is not ours (a missing
-    // column, statements SQLite refuses), or a file that could not be read.
+    // column, statements SQLite refuses), a file that could not be read, or one that another
+    // program holds. Only the first two say anything of what the file is.
     const auto refused = [&] {
         const int primary = code & 0xff;
         const bool notOurs = primary == SQLITE_OK || primary == SQLITE_ERROR;
         const FileFailure kind = notOurs ? FileFailure::NotPlayerFile : kindOf(code, FileFailure::CannotRead);
-        return d_->fail(kind, kind == FileFailure::Damaged ? QStringLiteral("The player database is damaged") : notPlayers,
-                        reason);
+        const QString what = kind == FileFailure::NotPlayerFile ? notPlayers
+                             : kind == FileFailure::Damaged     ? QStringLiteral("The player database is damaged")
+                                                                : cannotOpen;
+        return d_->fail(kind, what, reason);
     };
 
     struct stat st {};
     bool found = ::stat(file.constData(), &st) == 0;
     if (!found && errno == ENOENT) {
-        if (!createDatabase(file, &reason))
+        if (!createDatabase(file, &d_->wait, &reason))
             return d_->fail(FileFailure::CannotWrite, cannotCreate, reason);
         found = ::stat(file.constData(), &st) == 0;
     }
@@ -444,14 +520,14 @@ bool PlayerStore::open(const QString& path)
     if (st.st_size == 0) {
         // An empty file holds nothing to keep: it is made the empty player database, as a
         // missing one would be.
-        if (!initialiseEmptyFile(file, &reason))
-            return d_->fail(FileFailure::CannotWrite, cannotCreate, reason);
+        if (!initialiseEmptyFile(file, &d_->wait, &reason, &code))
+            return d_->fail(kindOf(code, FileFailure::CannotWrite), cannotCreate, reason);
         if (::stat(file.constData(), &st) != 0)
             return d_->fail(FileFailure::CannotRead, cannotOpen, QString::fromLocal8Bit(std::strerror(errno)));
     }
 
     // Look first without the right to write, so that a foreign file is never changed.
-    d_->db = openConnection(file, SQLITE_OPEN_READONLY, &reason, &code);
+    d_->db = openConnection(file, SQLITE_OPEN_READONLY, &d_->wait, &reason, &code);
     if (!d_->db)
         return d_->fail(kindOf(code, FileFailure::CannotRead), cannotOpen, reason);
     reason = d_->checkTable(&code);
@@ -468,7 +544,8 @@ bool PlayerStore::open(const QString& path)
                           && ::access(file.constData(), W_OK) == 0;
     if (interrupted && !writable)
         return d_->fail(FileFailure::CannotWrite, cannotOpen, reason);
-    d_->db = openConnection(file, writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY, &reason, &code);
+    d_->db = openConnection(file, writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY, &d_->wait, &reason,
+                            &code);
     if (!d_->db)
         return d_->fail(kindOf(code, FileFailure::CannotRead), cannotOpen, reason);
     if (interrupted) {

@@ -74,8 +74,13 @@ public:
     // with the empty table. A file
     // that is not a player database (not SQLite, no table tastevolo, a column missing or not
     // holding text) is refused and left as it was. A file without write permission is opened
-    // read-only: its rows can be read, saves fail. Another program on the same file is waited
-    // for, up to five seconds a statement.
+    // read-only: its rows can be read, saves fail.
+    //
+    // Another program holding the file (a lock of its own) is waited for by every call, open
+    // included: as long as it keeps changing the file (another copy of this program saving), up
+    // to five seconds, and half a second once the file stays unchanged (a lock kept open). Then
+    // the call fails with FileFailure::InUse and SQLite's reason ("database is locked"), having
+    // changed nothing, and the next call tries again.
     bool open(const QString& path);
     void close();
     bool isOpen() const;
