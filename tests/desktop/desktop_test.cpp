@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace desktop {
@@ -87,6 +88,18 @@ protected:
         const auto rows = players();
         return std::any_of(rows.begin(), rows.end(), [&](const PlayerRow& r) { return r.name == name; });
     }
+    // What the player file holds, for the message of a failed wait or check.
+    std::string playersFound() const { return describePlayers(program_.file("JOUEURS.MDB")); }
+    void waitForPlayer(const std::string& name, const std::string& what)
+    {
+        waitFor([&] { return hasPlayer(name); }, what, [&] { return playersFound(); });
+    }
+    // The first player's duration as stored, or "" when there is no player to read.
+    std::string firstDuration() const
+    {
+        const auto rows = players();
+        return rows.empty() ? std::string() : rows.front().duration;
+    }
 
     // "Nouveau joueur", the name (typed where the focus is, or after a click in the name box), the
     // password option and the password; "Valider" and back on the player screen with the row
@@ -108,7 +121,7 @@ protected:
             desk().type(password);
         }
         click("Form_nouveau_joueur", kSave);
-        waitFor([&] { return hasPlayer(name); }, "player " + name + " to be written (did the typed name arrive?)");
+        waitForPlayer(name, "player " + name + " to be written (did the typed name arrive?)");
         desk().waitShown("Form_joueurs");
     }
 
@@ -161,6 +174,18 @@ protected:
     }
     // The wrong answers: a new player has every wrong-answer effect on, so each plays one.
     int effectPlays() const { return int(soundLines("effect play").size()); }
+    std::string soundLogText() const
+    {
+        std::string log;
+        for (const std::string& l : program_.soundLogLines())
+            log += l + "\n";
+        return log;
+    }
+    // The sound log, for the message of a failed wait.
+    std::function<std::string()> soundsFound() const
+    {
+        return [this] { return "the sound log\n" + soundLogText(); };
+    }
 
     std::unique_ptr<XDesktop> desk_;
     Program program_;
@@ -177,9 +202,9 @@ TEST_F(Desktop, EveryScreenIsBorderlessAndOnTheDisplayAndQuittingEndsTheProgram)
     click("Form_nouveau_joueur", kNameBox);
     desk().type("anna");
     click("Form_nouveau_joueur", kSave);
-    waitFor([&] { return hasPlayer("anna"); }, "player anna to be written");
+    waitForPlayer("anna", "player anna to be written");
     newPlayer("bruno", "secret", true);
-    ASSERT_EQ(players().size(), 2u);
+    ASSERT_EQ(players().size(), 2u) << playersFound();
     EXPECT_TRUE(players()[0].password.empty());
     EXPECT_FALSE(players()[1].password.empty());
 
@@ -220,11 +245,12 @@ TEST_F(Desktop, ADesktopCloseDoesWhatTheScreensOwnCloseControlDoes)
     click("Form_options", kThirtySeconds);
     desk().sendClose(desk().waitShown("Form_options"));
     desk().waitGone("Form_options");
-    waitFor([&] { return players().at(0).duration == "1"; }, "the duration chosen to be stored");
+    waitFor([&] { return firstDuration() == "1"; }, "the duration chosen to be stored", [&] { return playersFound(); });
     EXPECT_TRUE(desk().shown(pp.screen));
 
     click(pp.screen, pp.play);
-    pause(1s);  // the game runs
+    // The round runs: the count-in is over and the game has sounded the note to find.
+    waitFor([&] { return !soundLines("noteOn").empty(); }, "the first note of the round", soundsFound());
     desk().sendClose(desk().waitShown(pp.screen));
     desk().waitGone(pp.screen);
     desk().waitShown(pp.choice);
@@ -233,7 +259,7 @@ TEST_F(Desktop, ADesktopCloseDoesWhatTheScreensOwnCloseControlDoes)
 
     desk().sendClose(desk().waitShown("Form_piano"));
     EXPECT_EQ(program_.waitExit(), 0) << program_.output();
-    EXPECT_EQ(players().at(0).duration, "1");
+    EXPECT_EQ(firstDuration(), "1") << playersFound();
 }
 
 TEST_F(Desktop, ADesktopCloseOfThePlayerScreenEndsTheProgram)
@@ -242,7 +268,7 @@ TEST_F(Desktop, ADesktopCloseOfThePlayerScreenEndsTheProgram)
     newPlayer("anna", "", true);
     desk().sendClose(desk().waitShown("Form_joueurs"));
     EXPECT_EQ(program_.waitExit(), 0) << program_.output();
-    EXPECT_TRUE(hasPlayer("anna"));
+    EXPECT_TRUE(hasPlayer("anna")) << playersFound();
 }
 
 // The keyboard goes where the person types: the new-player dialog's name box at every opening,
@@ -257,7 +283,7 @@ TEST_F(Desktop, TypingArrivesInTheBoxThatShouldHaveTheFocus)
         SCOPED_TRACE(name);
         newPlayer(name, "", false);
     }
-    ASSERT_EQ(players().size(), 3u);
+    ASSERT_EQ(players().size(), 3u) << playersFound();
 
     pickPlayer(0, "wrong");
     click("Form_joueurs", kPlay);
@@ -272,12 +298,15 @@ TEST_F(Desktop, TypingArrivesInTheBoxThatShouldHaveTheFocus)
         desk().key(XK_BackSpace);
     desk().type("right");
     click("Form_joueurs", kPlay);
-    EXPECT_TRUE(waitUntil([&] { return desk().shown("Form_piano"); }, 20s))
+    // The menu, or the message again for a password that went elsewhere.
+    waitFor([&] { return desk().shown("Form_piano") || desk().shown("Form_password"); },
+            "the menu or the wrong-password message");
+    EXPECT_TRUE(desk().shown("Form_piano"))
         << "the password typed after the message did not arrive in the password box";
 }
 
-// A game played from the keyboard with the X server's auto-repeat on: a held play key is one
-// answer and one note, whatever the pace of the repeats.
+// A game played from the keyboard, the X server's auto-repeat on while the play key is held: a
+// held play key is one answer and one note, whatever the pace of the repeats.
 struct KeyPace {
     const char* name;
     int player;  // 1: the keypad, 2: the letters
@@ -287,19 +316,27 @@ struct KeyPace {
 
 void PrintTo(const KeyPace& pace, std::ostream* os) { *os << pace.name; }
 
+// "<channel> <key>" of a sound log line "noteOn <channel> <key> ..." or "noteOff <channel> <key>".
+std::string channelAndKey(const std::string& line)
+{
+    std::istringstream s(line);
+    std::string word, channel, key;
+    s >> word >> channel >> key;
+    return channel + " " + key;
+}
+
 class KeyboardPlay : public Desktop {
 protected:
     // The staff game on the keyboard, for one player (player 1) or two (player 2 too), started.
-    void startKeyboardGame(const KeyPace& pace)
+    void startKeyboardGame(int player)
     {
         desk().numLockOn();
-        desk().autoRepeat(pace.delayMs, pace.intervalMs);
         startProgram();
         newPlayer("anna", "", true);
         login(0, "");
         const Game& pp = kGames[0];
         clickAt("Form_piano", pp.menuX, pp.menuY);
-        if (pace.player == 2) {
+        if (player == 2) {
             click(pp.choice, kTwoPlayers);
             click(pp.choice, kSecondName);
             desk().type("bruno");
@@ -313,7 +350,7 @@ protected:
     // After the count-in the game sounds the first note to find: the round is on.
     void waitForTheRound()
     {
-        waitFor([&] { return !soundLines("noteOn").empty(); }, "the first note of the round");
+        waitFor([&] { return !soundLines("noteOn").empty(); }, "the first note of the round", soundsFound());
     }
 
     // The cursor four keys down from middle C: a key that no answer of the first level wants.
@@ -321,14 +358,6 @@ protected:
     {
         for (int i = 0; i < 4; ++i)
             desk().key(leftKey);
-    }
-
-    std::string soundLogText() const
-    {
-        std::string log;
-        for (const std::string& l : program_.soundLogLines())
-            log += l + "\n";
-        return log;
     }
 };
 
@@ -339,14 +368,15 @@ TEST_P(HeldKey, IsJudgedOnceAndSoundsOnce)
     const KeyPace& pace = GetParam();
     const unsigned long left = pace.player == 1 ? XK_KP_2 : XK_f;
     const unsigned long play = pace.player == 1 ? XK_KP_0 : XK_c;
-    startKeyboardGame(pace);
+    startKeyboardGame(pace.player);
     if (!pace.fromCountIn)
         waitForTheRound();
     moveToWrongKey(left);
     const int judgedBefore = effectPlays();
     const std::size_t notesBefore = soundLines("noteOn").size();
-    desk().keyDown(play);
-    waitFor([&] { return soundLines("noteOn").size() > notesBefore; }, "the held key to sound");
+    desk().watchKeys(desk().waitShown(kGames[0].screen));
+    desk().hold(play, pace.delayMs, pace.intervalMs);
+    waitFor([&] { return soundLines("noteOn").size() > notesBefore; }, "the held key to sound", soundsFound());
     // The key's own note, "noteOn <channel> <key> ...": the notes to find that the game sounds
     // are other keys.
     const std::string keyNote = soundLines("noteOn").at(notesBefore);
@@ -355,16 +385,29 @@ TEST_P(HeldKey, IsJudgedOnceAndSoundsOnce)
         return std::count(notes.begin() + long(notesBefore), notes.end(), keyNote);
     };
     if (pace.fromCountIn) {
-        // Held on into the round, until 2 s after its first note.
-        waitFor([&] { return long(soundLines("noteOn").size() - notesBefore) > heldNotes(); },
-                "the first note of the round");
+        // Held on into the round, until 2 s after its first note: a note other than the key's.
+        waitFor(
+            [&] {
+                const auto notes = soundLines("noteOn");
+                return std::count(notes.begin(), notes.end(), keyNote) < long(notes.size());
+            },
+            "the first note of the round", soundsFound());
         pause(2s);
     } else {
         pause(3s);
     }
-    desk().keyUp(play);
-    waitFor([&] { return !soundLines("noteOff").empty(); }, "the held key's note to stop");
+    desk().release(play);
+    const std::string keyOff = "noteOff " + channelAndKey(keyNote);
+    waitFor(
+        [&] {
+            const auto offs = soundLines("noteOff");
+            return std::find(offs.begin(), offs.end(), keyOff) != offs.end();
+        },
+        "the held key's note to stop (" + keyOff + ")", soundsFound());
+    // The release has been heard, and every repeat before it; a little longer for a late note.
     pause(500ms);
+    // The server repeated the key while it was held, or the test tried nothing.
+    EXPECT_GT(desk().keyPresses(play), 1) << "the held key was not repeated";
     EXPECT_EQ(heldNotes(), 1) << "a held key sounded again; played:\n" << soundLogText();
     // Pressed before the first note, the key has nothing to answer; pressed during the round,
     // it is one wrong answer.
@@ -385,26 +428,20 @@ INSTANTIATE_TEST_SUITE_P(Paces, HeldKey,
 
 TEST_F(KeyboardPlay, ReleasingThePlayKeyAfterAMoveStopsTheNoteItStarted)
 {
-    startKeyboardGame(KeyPace{"", 1, 150, 30, false});
+    startKeyboardGame(1);
     waitForTheRound();
     moveToWrongKey(XK_KP_2);
     const std::size_t notesBefore = soundLines("noteOn").size();
-    desk().keyDown(XK_KP_0);
-    waitFor([&] { return soundLines("noteOn").size() > notesBefore; }, "the note to start");
+    desk().hold(XK_KP_0, 150, 30);
+    waitFor([&] { return soundLines("noteOn").size() > notesBefore; }, "the note to start", soundsFound());
     pause(400ms);
     desk().key(XK_KP_3);
     pause(300ms);
-    desk().keyUp(XK_KP_0);
-    waitFor([&] { return !soundLines("noteOff").empty(); }, "a note to stop");
+    desk().release(XK_KP_0);
+    waitFor([&] { return !soundLines("noteOff").empty(); }, "a note to stop", soundsFound());
     // "noteOn <channel> <key> ..." and "noteOff <channel> <key>": the same channel and key.
     const std::string on = soundLines("noteOn").at(notesBefore);
     const std::string off = soundLines("noteOff").front();
-    auto channelAndKey = [](const std::string& l) {
-        std::istringstream s(l);
-        std::string word, channel, key;
-        s >> word >> channel >> key;
-        return channel + " " + key;
-    };
     EXPECT_EQ(channelAndKey(off), channelAndKey(on)) << soundLogText();
 }
 

@@ -51,6 +51,13 @@ void waitFor(const std::function<bool()>& done, const std::string& what, std::ch
         throw std::runtime_error("timed out waiting for " + what);
 }
 
+void waitFor(const std::function<bool()>& done, const std::string& what, const std::function<std::string()>& found,
+             std::chrono::milliseconds limit)
+{
+    if (!waitUntil(done, limit))
+        throw std::runtime_error("timed out waiting for " + what + "; found instead: " + found());
+}
+
 std::string readFile(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -274,6 +281,9 @@ std::unique_ptr<XDesktop> XDesktop::start(int width, int height, std::string* wh
     int ev = 0, err = 0, major = 0, minor = 0;
     if (!XTestQueryExtension(desk->dpy_, &ev, &err, &major, &minor))
         throw std::runtime_error("the X server has no XTEST extension");
+    // No key repeats but those of a held key (hold()).
+    XAutoRepeatOff(desk->dpy_);
+    desk->sync();
 
     desk->wm_ = Child({"openbox", "--sm-disable"}, environmentWith({}, {"DISPLAY=" + desk->name_}), desk->dir_,
                       desk->dir_ / "openbox.log");
@@ -453,10 +463,11 @@ void XDesktop::pointTo(Window w, int x, int y) const
 void XDesktop::click(Window w, int x, int y) const
 {
     pointTo(w, x, y);
+    // The server itself holds the button down for 40 ms: a test process that sleeps longer on a
+    // loaded machine would make a long press of it (a list opened by the press picks the entry
+    // under the pointer at a release that comes late).
     XTestFakeButtonEvent(dpy_, 1, True, CurrentTime);
-    sync();
-    pause(40ms);
-    XTestFakeButtonEvent(dpy_, 1, False, CurrentTime);
+    XTestFakeButtonEvent(dpy_, 1, False, 40);
     sync();
     pause(60ms);
 }
@@ -480,10 +491,35 @@ void XDesktop::keyUp(unsigned long keysym) const
 
 void XDesktop::key(unsigned long keysym) const
 {
+    // Never repeated: auto-repeat is off for the tap, also in the middle of a hold, and the
+    // server itself lets the key go 30 ms after the press, whatever this process sleeps.
+    if (holding_)
+        XAutoRepeatOff(dpy_);
+    const unsigned int code = XKeysymToKeycode(dpy_, keysym);
+    XTestFakeKeyEvent(dpy_, code, True, CurrentTime);
+    XTestFakeKeyEvent(dpy_, code, False, 30);
+    sync();
+    if (holding_) {
+        XAutoRepeatOn(dpy_);
+        sync();
+    }
+    pause(30ms);
+}
+
+void XDesktop::hold(unsigned long keysym, int delayMs, int intervalMs) const
+{
+    XkbSetAutoRepeatRate(dpy_, XkbUseCoreKbd, unsigned(delayMs), unsigned(intervalMs));
+    XAutoRepeatOn(dpy_);
+    holding_ = true;
     keyDown(keysym);
-    pause(30ms);
+}
+
+void XDesktop::release(unsigned long keysym) const
+{
     keyUp(keysym);
-    pause(30ms);
+    XAutoRepeatOff(dpy_);
+    holding_ = false;
+    sync();
 }
 
 void XDesktop::type(const std::string& text) const
@@ -501,11 +537,34 @@ void XDesktop::numLockOn() const
     sync();
 }
 
-void XDesktop::autoRepeat(int delayMs, int intervalMs) const
+void XDesktop::watchKeys(Window w) const
 {
-    XAutoRepeatOn(dpy_);
-    XkbSetAutoRepeatRate(dpy_, XkbUseCoreKbd, unsigned(delayMs), unsigned(intervalMs));
+    // Key events go to every client that selects them on the window, the program and this one.
+    keyPresses_.clear();
+    XSelectInput(dpy_, w, KeyPressMask);
     sync();
+}
+
+void XDesktop::countKeyEvents() const
+{
+    while (XPending(dpy_) > 0) {
+        XEvent ev{};
+        XNextEvent(dpy_, &ev);
+        if (ev.type != KeyPress)
+            continue;
+        const auto code = std::size_t(ev.xkey.keycode);
+        if (keyPresses_.size() <= code)
+            keyPresses_.resize(code + 1);
+        ++keyPresses_[code];
+    }
+}
+
+int XDesktop::keyPresses(unsigned long keysym) const
+{
+    sync();
+    countKeyEvents();
+    const auto code = std::size_t(XKeysymToKeycode(dpy_, keysym));
+    return code < keyPresses_.size() ? keyPresses_[code] : 0;
 }
 
 void XDesktop::sendClose(Window w) const
@@ -569,9 +628,10 @@ int Program::waitExit()
 
 std::string Program::output() const { return readFile(dir_ / "output.log"); }
 
-std::vector<PlayerRow> readPlayers(const fs::path& database)
+std::vector<PlayerRow> readPlayers(const fs::path& database, std::string* error)
 {
     std::vector<PlayerRow> rows;
+    std::string why;
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(database.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
         sqlite3_stmt* st = nullptr;
@@ -581,13 +641,44 @@ std::vector<PlayerRow> readPlayers(const fs::path& database)
                 const unsigned char* t = sqlite3_column_text(st, c);
                 return t ? std::string(reinterpret_cast<const char*>(t)) : std::string();
             };
-            while (sqlite3_step(st) == SQLITE_ROW)
+            int rc = SQLITE_ROW;
+            while ((rc = sqlite3_step(st)) == SQLITE_ROW)
                 rows.push_back({text(0), text(1), text(2)});
+            if (rc != SQLITE_DONE) {
+                rows.clear();
+                why = sqlite3_errmsg(db);
+            }
+        } else {
+            why = sqlite3_errmsg(db);
         }
         sqlite3_finalize(st);
+    } else {
+        why = db ? sqlite3_errmsg(db) : "out of memory";
     }
     sqlite3_close(db);
+    if (error)
+        *error = why;
     return rows;
+}
+
+std::string describePlayers(const fs::path& database)
+{
+    std::error_code ec;
+    if (!fs::exists(database, ec))
+        return "there is no " + database.filename().string();
+    std::string error;
+    const std::vector<PlayerRow> rows = readPlayers(database, &error);
+    if (!error.empty())
+        return database.filename().string() + " cannot be read (" + error + ")";
+    if (rows.empty())
+        return database.filename().string() + " holds no player";
+    std::string s = database.filename().string() + " holds";
+    for (const PlayerRow& r : rows) {
+        s += &r == &rows.front() ? " " : ", ";
+        s += "\"" + r.name + "\" (" + (r.password.empty() ? "no password" : "a password") + ", duree \"" + r.duration +
+             "\")";
+    }
+    return s;
 }
 
 } // namespace desktop

@@ -33,6 +33,9 @@ inline constexpr std::chrono::milliseconds kWaitLimit = 60s;
 bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = kWaitLimit);
 // As waitUntil, but a timeout throws with `what` (the test fails with that message).
 void waitFor(const std::function<bool()>& done, const std::string& what, std::chrono::milliseconds limit = kWaitLimit);
+// As waitFor, and the message of a timeout goes on with what `found` tells was there instead.
+void waitFor(const std::function<bool()>& done, const std::string& what, const std::function<std::string()>& found,
+             std::chrono::milliseconds limit = kWaitLimit);
 
 void pause(std::chrono::milliseconds ms);
 
@@ -102,21 +105,34 @@ public:
     void pointTo(Window w, int x, int y) const;
     // Click at the centre of a control placed at (left, top, width, height) twips in the window.
     void clickTwips(Window w, double left, double top, double width, double height) const;
-    void keyDown(unsigned long keysym) const;
-    void keyUp(unsigned long keysym) const;
+    // The keyboard. The X server's key auto-repeat is off on this desktop but while a key is
+    // held: a press and its release are two requests, and a loaded test process may sleep
+    // between them past any repeat delay, so a tap with auto-repeat on could arrive repeated.
+    //
+    // A key pressed and released (a tap): never repeated, also while a key is held.
     void key(unsigned long keysym) const;
-    // Types lower-case letters and digits.
+    // Types lower-case letters and digits, tap after tap.
     void type(const std::string& text) const;
+    // Holds a key down, the server's auto-repeat on at a start delay and an interval in
+    // milliseconds until release() lets it go; one key at a time.
+    void hold(unsigned long keysym, int delayMs, int intervalMs) const;
+    void release(unsigned long keysym) const;
     // Turns Num Lock on, so that the keypad gives digits.
     void numLockOn() const;
-    // The X server's key auto-repeat on, with a start delay and interval in milliseconds.
-    void autoRepeat(int delayMs, int intervalMs) const;
+    // From now on counts the presses of keys that the X server reports in window w (a program's
+    // top-level window, the key focus in it), auto-repeats included, as the program gets them.
+    void watchKeys(Window w) const;
+    // The presses of that key counted so far.
+    int keyPresses(unsigned long keysym) const;
     // The close request a window manager sends (the frame's close button, Alt+F4).
     void sendClose(Window w) const;
 
 private:
     XDesktop() = default;
     void sync() const;
+    void keyDown(unsigned long keysym) const;
+    void keyUp(unsigned long keysym) const;
+    void countKeyEvents() const;
 
     std::string name_;
     int width_ = 0, height_ = 0;
@@ -124,6 +140,8 @@ private:
     Child xvfb_;
     Child wm_;
     Display* dpy_ = nullptr;
+    mutable bool holding_ = false;           // a key is held, auto-repeat on
+    mutable std::vector<int> keyPresses_;    // by key code, in the watched window
 };
 
 // The program in a fresh run folder of its own, on a desktop.
@@ -155,7 +173,11 @@ private:
 struct PlayerRow {
     std::string name, password, duration;
 };
-std::vector<PlayerRow> readPlayers(const std::filesystem::path& database);
+// No rows where the file cannot be read; then *error, when given, says why.
+std::vector<PlayerRow> readPlayers(const std::filesystem::path& database, std::string* error = nullptr);
+// What the players' table holds, in words for a failure message: every row's name, password
+// (set or not) and duration, or why there is none to read.
+std::string describePlayers(const std::filesystem::path& database);
 
 std::string readFile(const std::filesystem::path& path);
 
