@@ -111,20 +111,19 @@ void BM_DeviceOutputLatency(benchmark::State& state)
         std::printf("Note output settings given to each driver (the synthesizer renders blocks of %d frames):\n",
                     FluidNoteSynth::blockFrames);
         for (const QString& driver : FluidNoteSynth::deviceDrivers())
-            std::printf("  %s\n", qPrintable(FluidNoteSynth::describeOutput(driver, FluidNoteSynth::outputSettings)));
+            std::printf("  %s\n", qPrintable(FluidNoteSynth::describeOutput(driver, FluidNoteSynth::outputSettings(driver))));
         std::printf("Output opened here, as given and as reported back: %s\n", qPrintable(opened.report));
         std::fflush(stdout);
     }
     for (auto _ : state)
         benchmark::DoNotOptimize(opened.report.size());
-    const platform::NoteOutputSettings& s = FluidNoteSynth::outputSettings;
-    state.counters["sample_rate"] = s.sampleRate;
-    state.counters["period_frames"] = s.periodFrames;
-    state.counters["periods"] = s.periods;
-    state.counters["alsa_ms_computed"] =
-        1000.0 * FluidNoteSynth::deviceBufferFrames(QStringLiteral("alsa"), s) / s.sampleRate;
-    state.counters["pulse_ms_computed"] =
-        1000.0 * FluidNoteSynth::deviceBufferFrames(QStringLiteral("pulseaudio"), s) / s.sampleRate;
+    state.counters["sample_rate"] = FluidNoteSynth::outputRate;
+    for (const QString& driver : {QStringLiteral("alsa"), QStringLiteral("pulseaudio"), QStringLiteral("sdl2")}) {
+        const platform::NoteOutputSettings s = FluidNoteSynth::outputSettings(driver);
+        const QString name = driver == QLatin1String("pulseaudio") ? QStringLiteral("pulse") : driver;
+        state.counters[(name + QStringLiteral("_ms_configured")).toStdString()] =
+            1000.0 * FluidNoteSynth::deviceBufferFrames(driver, s) / s.sampleRate;
+    }
     if (opened.reportedFrames > 0 && opened.reportedRate > 0)
         state.counters["sdl_ms_reported"] = 1000.0 * opened.reportedFrames / opened.reportedRate;
 }

@@ -113,7 +113,7 @@ TEST_F(SdlFallback, ReportSaysWhatSdlReportsBack)
         return;
     const QString report = piano.settingsReport();
     EXPECT_TRUE(report.contains(QStringLiteral("sdl2 (dummy): asked 48000 Hz"))) << report.toStdString();
-    EXPECT_TRUE(report.contains(QStringLiteral("SDL reports 48000 Hz, 2 channels, buffer 512 frames")))
+    EXPECT_TRUE(report.contains(QStringLiteral("SDL reports 48000 Hz, 2 channels, buffer 1024 frames")))
         << report.toStdString();
     EXPECT_FALSE(report.contains(QStringLiteral("computed"))) << report.toStdString();
 }

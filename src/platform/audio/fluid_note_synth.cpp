@@ -1,5 +1,6 @@
 #include "platform/audio/fluid_note_synth.h"
 
+#include "platform/audio/pulse_latency.h"
 #include "platform/audio/sdl_audio_device.h"
 
 #include <QFile>
@@ -120,6 +121,8 @@ struct FluidNoteSynth::Impl {
     }
 
     bool openDevice(FluidErrorCapture& capture, QString* failure);
+    // What the sound server says it gives the note stream, beside what it was asked.
+    static QString pulseGives(const NoteOutputSettings& asked);
     void release();
 
     const Output output;
@@ -143,8 +146,7 @@ struct FluidNoteSynth::Impl {
 
 bool FluidNoteSynth::Impl::openDevice(FluidErrorCapture& capture, QString* failure)
 {
-    static_assert(outputSettings.sampleRate == SdlAudioDevice::sampleRate,
-                  "the synthesizer renders at the SDL output's rate");
+    static_assert(outputRate == SdlAudioDevice::sampleRate, "the synthesizer renders at the SDL output's rate");
     QStringList failures;
     for (const QString& name : deviceDrivers()) {
         if (name == QLatin1String("sdl2")) {
@@ -163,11 +165,20 @@ bool FluidNoteSynth::Impl::openDevice(FluidErrorCapture& capture, QString* failu
             capture.take();
             return true;
         }
-        if (fluid_settings_setstr(settings, "audio.driver", name.toUtf8().constData()) == FLUID_OK)
+        const NoteOutputSettings asked = outputSettings(name);
+        if (fluid_settings_setstr(settings, "audio.driver", name.toUtf8().constData()) == FLUID_OK
+            && fluid_settings_setint(settings, "audio.period-size", asked.periodFrames) == FLUID_OK
+            && fluid_settings_setint(settings, "audio.periods", asked.periods) == FLUID_OK)
             driver = new_fluid_audio_driver(settings, synth);
         if (driver) {
             driverName = name;
-            driverSays = capture.takeWarnings();
+            // ALSA's driver warns when the device gives another period than asked; the sound
+            // server says nothing to its clients, so it is asked.
+            const QString warnings = capture.takeWarnings();
+            if (name == QLatin1String("pulseaudio"))
+                driverSays = pulseGives(asked);
+            else if (!warnings.isEmpty())
+                driverSays = QStringLiteral("the driver reports: %1").arg(warnings);
             capture.take();  // what the drivers tried before said no longer matters
             return true;
         }
@@ -176,6 +187,14 @@ bool FluidNoteSynth::Impl::openDevice(FluidErrorCapture& capture, QString* failu
     }
     *failure = failures.join(QStringLiteral(" / "));
     return false;
+}
+
+QString FluidNoteSynth::Impl::pulseGives(const NoteOutputSettings& asked)
+{
+    QString why;
+    // FluidSynth's driver names its client "FluidSynth".
+    return describePulseStream(QStringLiteral("FluidSynth"),
+                               1000.0 * deviceBufferFrames(QStringLiteral("pulseaudio"), asked) / asked.sampleRate);
 }
 
 void FluidNoteSynth::Impl::release()
@@ -218,6 +237,16 @@ QStringList FluidNoteSynth::deviceDrivers()
     return {QStringLiteral("pulseaudio"), QStringLiteral("alsa"), QStringLiteral("sdl2")};
 }
 
+NoteOutputSettings FluidNoteSynth::outputSettings(const QString& driver)
+{
+    // About 20 ms held everywhere (see the header).
+    if (driver == QLatin1String("pulseaudio"))
+        return {outputRate, 960, 2};  // the server is asked for one period: 960 frames
+    if (driver == QLatin1String("sdl2"))
+        return {outputRate, SdlAudioDevice::bufferFrames, 1};
+    return {outputRate, 480, 2};
+}
+
 int FluidNoteSynth::deviceBufferFrames(const QString& driver, const NoteOutputSettings& s)
 {
     if (driver == QLatin1String("pulseaudio"))
@@ -230,20 +259,22 @@ int FluidNoteSynth::deviceBufferFrames(const QString& driver, const NoteOutputSe
 QString FluidNoteSynth::describeOutput(const QString& driver, const NoteOutputSettings& s)
 {
     const int frames = deviceBufferFrames(driver, s);
-    const QString computed = QStringLiteral("buffer %1 frames = %2 ms (computed)")
-                                 .arg(frames)
-                                 .arg(1000.0 * frames / s.sampleRate, 0, 'f', 1);
+    const QString buffer = QStringLiteral("buffer %1 frames = %2 ms")
+                               .arg(frames)
+                               .arg(1000.0 * frames / s.sampleRate, 0, 'f', 1);
     if (driver == QLatin1String("sdl2"))
-        return QStringLiteral("sdl2: given %1 Hz 16-bit stereo, %2 frames per callback -> %3")
+        return QStringLiteral("sdl2: asked %1 Hz 16-bit stereo, %2 frames per callback -> %3")
             .arg(SdlAudioDevice::sampleRate)
             .arg(SdlAudioDevice::bufferFrames)
-            .arg(computed);
-    return QStringLiteral("%1: given %2 Hz, period %3 frames x %4 -> %5")
+            .arg(buffer);
+    if (driver == QLatin1String("pulseaudio"))
+        return QStringLiteral("pulseaudio: asked %1 Hz, %2 in all").arg(s.sampleRate).arg(buffer);
+    return QStringLiteral("%1: asked %2 Hz, period %3 frames x %4 -> %5")
         .arg(driver)
         .arg(s.sampleRate)
         .arg(s.periodFrames)
         .arg(s.periods)
-        .arg(computed);
+        .arg(buffer);
 }
 
 FluidNoteSynth::FluidNoteSynth(Output output) : d_(std::make_unique<Impl>(output)) {}
@@ -268,10 +299,7 @@ bool FluidNoteSynth::start(const QString& soundFontPath, QString* error)
     d_->settings = new_fluid_settings();
     if (!d_->settings)
         return fail(QStringLiteral("the synthesizer settings could not be created"));
-    const NoteOutputSettings& out = outputSettings;
-    if (fluid_settings_setnum(d_->settings, "synth.sample-rate", out.sampleRate) != FLUID_OK
-        || fluid_settings_setint(d_->settings, "audio.period-size", out.periodFrames) != FLUID_OK
-        || fluid_settings_setint(d_->settings, "audio.periods", out.periods) != FLUID_OK
+    if (fluid_settings_setnum(d_->settings, "synth.sample-rate", outputRate) != FLUID_OK
         // Only the samples of the instruments in use are held in memory (the piano, loaded with
         // the SoundFont since the melodic channels start on it), not the whole General MIDI set.
         || fluid_settings_setint(d_->settings, "synth.dynamic-sample-loading", 1) != FLUID_OK)
@@ -365,26 +393,24 @@ QString FluidNoteSynth::settingsReport() const
 {
     if (!d_->started)
         return QStringLiteral("note synthesizer not started");
-    // What the synthesizer and its driver were given, read back from the settings, then what the
-    // output reported back where it can.
+    // What the synthesizer and its driver were asked for, read back from the settings, then what
+    // the output gave where it says.
     double rate = 0;
     int period = 0;
     int periods = 0;
     fluid_settings_getnum(d_->settings, "synth.sample-rate", &rate);
     fluid_settings_getint(d_->settings, "audio.period-size", &period);
     fluid_settings_getint(d_->settings, "audio.periods", &periods);
-    const NoteOutputSettings given{int(rate), period, periods};
+    const NoteOutputSettings asked{int(rate), period, periods};
     QString output;
     if (d_->output == Output::Offline)
-        output = QStringLiteral("offline (no device): %1 Hz").arg(given.sampleRate);
+        output = QStringLiteral("offline (no device): %1 Hz").arg(asked.sampleRate);
     else if (d_->sdlDevice)
         output = d_->sdlDevice->describe() + QStringLiteral(", shared with the sound effects");
-    else if (d_->driverName == QLatin1String("pulseaudio"))
-        output = describeOutput(d_->driverName, given) + QStringLiteral("; the server does not report its buffer");
     else
-        output = describeOutput(d_->driverName, given)
-            + (d_->driverSays.isEmpty() ? QStringLiteral("; the driver reported no change to them")
-                                        : QStringLiteral("; the driver reports: %1").arg(d_->driverSays));
+        output = describeOutput(d_->driverName, asked)
+            + (d_->driverSays.isEmpty() ? QStringLiteral("; the driver reports no change to it")
+                                        : QStringLiteral("; %1").arg(d_->driverSays));
     return QStringLiteral("FluidSynth %1, %2, blocks of %3 frames, SoundFont %4")
         .arg(QString::fromUtf8(fluid_version_str()), output)
         .arg(blockFrames)
@@ -403,7 +429,7 @@ QString FluidNoteSynth::driverName() const
 
 int FluidNoteSynth::sampleRate() const
 {
-    return outputSettings.sampleRate;
+    return outputRate;
 }
 
 bool FluidNoteSynth::render(float* interleavedStereo, int frames)

@@ -4,8 +4,14 @@
 // Output::Device plays through the desktop's sound output: the PulseAudio server (or PipeWire's
 // PulseAudio service), else ALSA's default device, both through FluidSynth's own drivers, else
 // the program's SDL output (SdlAudioDevice), shared with the sound effects, into whose music
-// stream the synthesizer renders. Small buffers, so that a key sounds at once. Output::Offline opens no device: the caller pulls the
+// stream the synthesizer renders. Output::Offline opens no device: the caller pulls the
 // samples with render(), which is how tests and benchmarks hear the synthesizer.
+//
+// Every output holds about 20 ms of sound. Smaller buffers crackle as soon as the computer is
+// busy (a browser, a build): the output then runs dry between two refills, which a child hears
+// as clicks. 20 ms held with four busy cores of eight, where 2.7 ms dropped out about ten times
+// a second even on an idle machine; a mouse click and the screen take longer than the
+// difference, so no player feels it.
 //
 // Everything above the device is the same in both: a note-on reaches the synthesizer inside the
 // call, and the automatic note-off of a note is an event of a FluidSynth sequencer that runs on
@@ -21,11 +27,12 @@
 
 namespace platform {
 
-// What start() asks of the sound output.
+// What start() asks of a sound output: the rate, and the buffer as periods of frames. The
+// PulseAudio driver asks the server for one period in all; ALSA holds every period.
 struct NoteOutputSettings {
-    int sampleRate = 48000;
-    int periodFrames = 128;
-    int periods = 2;
+    int sampleRate = 0;
+    int periodFrames = 0;
+    int periods = 0;
 };
 
 class FluidNoteSynth final : public NoteSynth {
@@ -33,15 +40,18 @@ public:
     enum class Output { Device, Offline };
 
     static constexpr int blockFrames = 64;
-    static constexpr NoteOutputSettings outputSettings{};
+    static constexpr int outputRate = 48000;
 
     // The drivers tried by start() on Output::Device, in this order.
     static QStringList deviceDrivers();
+    // What start() asks of each driver ("pulseaudio", "alsa", "sdl2").
+    static NoteOutputSettings outputSettings(const QString& driver);
     // Frames held between the synthesizer and the device for the given settings, computed from
-    // what each driver is given (the drivers do not all say what they really hold).
+    // what each driver is asked for (the server or the device may give another size: see
+    // settingsReport()).
     static int deviceBufferFrames(const QString& driver, const NoteOutputSettings& settings);
-    // What a driver is given and the buffer computed from it:
-    // "alsa: given 48000 Hz, period 128 frames x 2 -> buffer 256 frames = 5.3 ms (computed)".
+    // What a driver is asked for and the buffer computed from it:
+    // "alsa: asked 48000 Hz, period 480 frames x 2 -> buffer 960 frames = 20.0 ms".
     static QString describeOutput(const QString& driver, const NoteOutputSettings& settings);
 
     explicit FluidNoteSynth(Output output = Output::Device);
@@ -55,6 +65,8 @@ public:
     void noteOff(int channel, int key) override;
     void allNotesOff() override;
     void stop() override;
+    // The synthesizer, the output and what it was asked for, and, where the server or the driver
+    // says it, what it gave instead.
     QString settingsReport() const override;
 
     bool isStarted() const;

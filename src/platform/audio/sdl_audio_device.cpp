@@ -1,5 +1,7 @@
 #include "platform/audio/sdl_audio_device.h"
 
+#include "platform/audio/pulse_latency.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -31,6 +33,7 @@ struct Music {
 Music g_music;  // changed only while the mixer's music hook is off
 
 constexpr int kBytesPerFrame = SdlAudioDevice::channels * int(sizeof(Sint16));
+constexpr const char* kAppName = "Tastevolo";
 
 } // namespace
 
@@ -58,6 +61,9 @@ std::shared_ptr<SdlAudioDevice> SdlAudioDevice::acquire(QString* error)
     // SDL would otherwise catch SIGINT and SIGTERM and turn them into a quit event that this
     // program never reads: Ctrl+C and a desktop's "end process" would do nothing.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // The name the desktop's sound settings show for the stream, and by which the sound server is
+    // asked what it gives it.
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, kAppName);
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         if (error)
             *error = QStringLiteral("SDL audio could not start (%1)").arg(QString::fromUtf8(SDL_GetError()));
@@ -143,16 +149,23 @@ QString SdlAudioDevice::describe() const
 {
     const int rate = reportedSampleRate();
     const int frames = reportedBufferFrames();
-    const QString buffer = frames > 0 && rate > 0
+    const QString driver = QString::fromUtf8(SDL_GetCurrentAudioDriver() ? SDL_GetCurrentAudioDriver() : "?");
+    QString buffer = frames > 0 && rate > 0
         ? QStringLiteral("buffer %1 frames = %2 ms").arg(frames).arg(1000.0 * frames / rate, 0, 'f', 1)
         : QStringLiteral("buffer not reported yet");
-    return QStringLiteral("sdl2 (%1): asked %2 Hz 16-bit stereo, buffer %3 frames; SDL reports %4 Hz, %5 channels, %6")
-        .arg(QString::fromUtf8(SDL_GetCurrentAudioDriver() ? SDL_GetCurrentAudioDriver() : "?"))
-        .arg(sampleRate)
-        .arg(bufferFrames)
-        .arg(rate)
-        .arg(reportedChannels())
-        .arg(buffer);
+    if (frames > 0 && frames != bufferFrames)
+        buffer += QStringLiteral(", not the size asked for: taken as it is");
+    QString text = QStringLiteral("sdl2 (%1): asked %2 Hz 16-bit stereo, buffer %3 frames = %4 ms; SDL reports %5 Hz, %6 channels, %7")
+                       .arg(driver)
+                       .arg(sampleRate)
+                       .arg(bufferFrames)
+                       .arg(1000.0 * bufferFrames / sampleRate, 0, 'f', 1)
+                       .arg(rate)
+                       .arg(reportedChannels())
+                       .arg(buffer);
+    if (driver == QLatin1String("pulseaudio"))
+        text += QStringLiteral("; ") + describePulseStream(QString::fromLatin1(kAppName), 1000.0 * bufferFrames / sampleRate);
+    return text;
 }
 
 } // namespace platform

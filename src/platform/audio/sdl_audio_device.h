@@ -23,7 +23,8 @@ class SdlAudioDevice {
 public:
     static constexpr int sampleRate = 48000;
     static constexpr int channels = 2;
-    static constexpr int bufferFrames = 512;
+    // About 20 ms, as the piano's other outputs: less crackles on a busy computer.
+    static constexpr int bufferFrames = 1024;
 
     // Fills `frames` frames of interleaved 16-bit stereo; runs on SDL's audio thread.
     using MusicSource = void (*)(void* data, Sint16* stereo, int frames);
@@ -53,8 +54,9 @@ public:
     // The largest sample magnitude (0 to 1) mixed since the last call; for checking that sound
     // reaches the output.
     double takePeak();
-    // "sdl2 (dummy): asked 48000 Hz 16-bit stereo, buffer 512 frames; SDL reports 48000 Hz,
-    // 2 channels, buffer 512 frames = 10.7 ms".
+    // "sdl2 (dummy): asked 48000 Hz 16-bit stereo, buffer 1024 frames = 21.3 ms; SDL reports
+    // 48000 Hz, 2 channels, buffer 1024 frames = 21.3 ms", and on a sound server what the server
+    // says it gives.
     QString describe() const;
 
 private:

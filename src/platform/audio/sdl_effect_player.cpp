@@ -2,6 +2,8 @@
 
 #include "platform/audio/sdl_audio_device.h"
 
+#include <QDebug>
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -38,6 +40,9 @@ bool SdlEffectPlayer::init(QString* error)
         return false;
     open_ = true;
     Mix_MasterVolume(MIX_MAX_VOLUME);
+    // What the output was asked for and gave, for whoever looks at the terminal.
+    device_->waitForFirstCallback(250);
+    qInfo().noquote() << "Sound effects:" << device_->describe();
     return true;
 }
 
