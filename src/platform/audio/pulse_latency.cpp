@@ -17,6 +17,9 @@ namespace platform {
 
 namespace {
 
+constexpr int kReadings = 5;
+constexpr std::chrono::milliseconds kReadingStep{20};
+
 struct Query {
     QByteArray application;
     QByteArray pid;
@@ -108,15 +111,27 @@ std::optional<PulseStreamLatency> pulseStreamLatency(const QString& application,
         return fail(QStringLiteral("the server did not answer (%1)")
                         .arg(QString::fromUtf8(pa_strerror(pa_context_errno(context.get())))));
 
+    // A stream's buffer fills over its first few milliseconds and then wavers with each refill:
+    // the fullest of a few readings is what the server holds for it.
     Query q;
     q.application = application.toUtf8();
     q.pid = QByteArray::number(qint64(::getpid()));
-    if (pa_operation* op = pa_context_get_sink_input_info_list(context.get(), &onSinkInput, &q))
-        pa_operation_unref(op);
-    if (!runUntil([&] { return q.listed; }))
-        return fail(QStringLiteral("the server did not list its streams"));
-    if (!q.found)
-        return fail(QStringLiteral("the server lists no stream of this program"));
+    PulseStreamLatency fullest;
+    for (int reading = 0; reading < kReadings; ++reading) {
+        if (reading > 0)
+            std::this_thread::sleep_for(kReadingStep);
+        q.listed = false;
+        q.found = false;
+        if (pa_operation* op = pa_context_get_sink_input_info_list(context.get(), &onSinkInput, &q))
+            pa_operation_unref(op);
+        if (!runUntil([&] { return q.listed; }))
+            return fail(QStringLiteral("the server did not list its streams"));
+        if (!q.found)
+            return fail(QStringLiteral("the server lists no stream of this program"));
+        if (q.latency.bufferMs >= fullest.bufferMs)
+            fullest = q.latency;
+    }
+    q.latency = fullest;
     if (pa_operation* op = pa_context_get_sink_info_by_index(context.get(), q.sink, &onSink, &q))
         pa_operation_unref(op);
     runUntil([&] { return q.sinkDone; });  // the configured latency is only a complement
@@ -129,14 +144,19 @@ QString describePulseStream(const QString& application, double askedMs)
     const std::optional<PulseStreamLatency> given = pulseStreamLatency(application, 500, &why);
     if (!given)
         return QStringLiteral("the server does not say what it gives: %1").arg(why);
+    return describePulseLatency(*given, askedMs);
+}
+
+QString describePulseLatency(const PulseStreamLatency& given, double askedMs)
+{
     // The output's latency as it was set, where the server says it: the reading of the moment
     // wanders far on some outputs (a null sink on a busy computer reads seconds).
-    const bool configured = given->sinkConfiguredMs > 0;
-    const double sink = configured ? given->sinkConfiguredMs : given->sinkMs;
-    const double total = given->bufferMs + sink;
+    const bool configured = given.sinkConfiguredMs > 0;
+    const double sink = configured ? given.sinkConfiguredMs : given.sinkMs;
+    const double total = given.bufferMs + sink;
     QString text = QStringLiteral("the server gives %1 ms (%2 ms in the stream's buffer, %3 ms %4)")
                        .arg(total, 0, 'f', 1)
-                       .arg(given->bufferMs, 0, 'f', 1)
+                       .arg(given.bufferMs, 0, 'f', 1)
                        .arg(sink, 0, 'f', 1)
                        .arg(configured ? QStringLiteral("set for the output") : QStringLiteral("in the output"));
     // The server may hold more than a client asks for (an output that cannot go lower, another

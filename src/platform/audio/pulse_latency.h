@@ -26,5 +26,7 @@ std::optional<PulseStreamLatency> pulseStreamLatency(const QString& application,
 // with ", not the 20.0 ms asked for: taken as it is" when it is far from them, or why the
 // server does not say.
 QString describePulseStream(const QString& application, double askedMs);
+// The same text for a given reading.
+QString describePulseLatency(const PulseStreamLatency& given, double askedMs);
 
 } // namespace platform
