@@ -391,8 +391,35 @@ void Form::reportKeyboardLoss()
         dispatch([this] { onDeactivate(); });
 }
 
+namespace {
+
+// What a person does to a window: the pointer, the keys, a close from the desktop.
+bool isUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Close:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 bool Form::eventFilter(QObject* watched, QEvent* event)
 {
+    // Input held back while the program waited (on the player file, say) is handed to its
+    // window once the wait is over; a screen hidden meanwhile could not have been clicked or
+    // typed into then, and takes none of it.
+    if (watched == filteredWindow_ && !isVisible() && isUserInput(event->type()))
+        return true;
     if (watched == filteredWindow_ &&
         (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         auto* ke = static_cast<QKeyEvent*>(event);

@@ -133,10 +133,25 @@ bool DataSource::save()
         error_ = QStringLiteral("The player cannot be saved: no player is chosen.");
         return false;
     }
+    if (saving_) {
+        // Asked for while this source's own save waits for the file (by a timer or queued work
+        // that ran meanwhile). The values are not taken now, so the save under way writes what
+        // it was given and no more; the widgets keep the new ones for the next save.
+        changedDuringSave_ = true;
+        error_ = QStringLiteral("The player cannot be saved now (%1): another save of the player is waiting for the file.")
+                     .arg(database().path);
+        failure_ = platform::FileFailure::InUse;
+        return false;
+    }
     const bool newRow = cursor_->isPending();
     for (const Binding& b : bindings_)
         cursor_->setValue(b.column, b.take(cursor_->value(b.column)));
-    if (!cursor_->save()) {
+    saving_ = true;
+    changedDuringSave_ = false;
+    const bool saved = cursor_->save();
+    saving_ = false;
+    clearFailure();
+    if (!saved) {
         takeCursorFailure();
         return false;
     }
@@ -144,7 +159,9 @@ bool DataSource::save()
     // chosen again.
     if (newRow)
         chosen_ = false;
-    showRow();
+    // The widgets show the row as stored, unless a save refused meanwhile left them newer.
+    if (!changedDuringSave_)
+        showRow();
     return true;
 }
 

@@ -54,6 +54,8 @@ public:
     // Writes the bound widgets into the current row (the columns changed since the row was
     // read) or the pending row, in one statement; the widgets then show the row as stored. False
     // (with error()) when no row is chosen or the write fails: nothing is written then.
+    // A save asked for while this one waits for the file is refused as the file being in use;
+    // the widgets keep their values, which the next save writes.
     bool save();
     // Drops a pending row and shows the row that was current before it.
     void cancel();
@@ -79,6 +81,8 @@ private:
     std::vector<Binding> bindings_;
     bool chosen_ = false;
     bool chosenBeforeNew_ = false;
+    bool saving_ = false;             // a save is under way (waiting for the file, maybe)
+    bool changedDuringSave_ = false;  // and another one was asked for meanwhile
     QString error_;
     platform::FileFailure failure_ = platform::FileFailure::None;
 };

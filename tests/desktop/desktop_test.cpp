@@ -445,6 +445,93 @@ TEST_F(KeyboardPlay, ReleasingThePlayKeyAfterAMoveStopsTheNoteItStarted)
     EXPECT_EQ(channelAndKey(off), channelAndKey(on)) << soundLogText();
 }
 
+// Another program holds the player file and keeps writing it while a new player is saved: the
+// save waits for it, and all the while the dialog answers the window manager and repaints; a
+// second click on "Valider" meanwhile stores nothing more. A holder that lets go is waited for;
+// one that keeps the file without writing is given up on, the player is told, and "Valider"
+// again stores the player once the file is free. The file is whole afterwards.
+struct HeldFileRoad {
+    const char* name;
+    std::chrono::milliseconds writing, idle;
+    bool told;
+};
+
+void PrintTo(const HeldFileRoad& road, std::ostream* os) { *os << road.name; }
+
+class HeldPlayerFile : public Desktop, public ::testing::WithParamInterface<HeldFileRoad> {};
+
+TEST_P(HeldPlayerFile, TheWindowAnswersWhileASaveWaits)
+{
+    const HeldFileRoad& road = GetParam();
+    startProgram();
+    click("Form_joueurs", kNewPlayer);
+    const Window dialog = desk().waitShown("Form_nouveau_joueur");
+    waitFor([&] { return desk().focusedClient() == dialog; }, "the new-player dialog to take the keyboard");
+    desk().type("anna");
+    click("Form_nouveau_joueur", kPasswordNo);
+    const fs::path file = program_.file("JOUEURS.MDB");
+
+    std::vector<long> answers;  // ms, -1 for none
+    std::optional<std::chrono::milliseconds> repainted;
+    {
+        FileHolder other(file, road.writing, road.idle);
+        click("Form_nouveau_joueur", kSave);
+        const auto start = std::chrono::steady_clock::now();
+        bool clickedAgain = false, covered = false;
+        // Until the other program lets go, and the outcome shows.
+        const auto over = [&] { return other.done() && (road.told ? !desk().unnamedWindows().empty() : hasPlayer("anna")); };
+        while (!over() && std::chrono::steady_clock::now() - start < 20s) {
+            const auto since = std::chrono::steady_clock::now() - start;
+            if (!other.done()) {
+                const auto answer = desk().ping(dialog, 2s);
+                answers.push_back(answer ? long(answer->count()) : -1);
+            }
+            if (!clickedAgain && since > 300ms) {
+                clickedAgain = true;
+                desk().clickTwips(dialog, kSave.left, kSave.top, kSave.width, kSave.height);
+            }
+            if (!covered && since > 600ms && !other.done()) {
+                covered = true;
+                repainted = desk().repaintAfterCover(dialog, 20, 20, 200, 60, 1s);
+            }
+            pause(50ms);
+        }
+        ASSERT_TRUE(over()) << "the save's outcome did not show; " << playersFound();
+        EXPECT_EQ(other.error(), "");
+    }
+    std::string list;
+    for (long a : answers)
+        list += (a < 0 ? std::string("none") : std::to_string(a)) + " ";
+    ASSERT_GE(answers.size(), 5u) << "the wait was not long enough to try the window: " << list;
+    EXPECT_TRUE(std::all_of(answers.begin(), answers.end(), [](long a) { return a >= 0 && a < 200; }))
+        << "ms to answer each ping during the wait: " << list;
+    ASSERT_TRUE(repainted.has_value()) << "the covered part was not painted again within a second";
+    EXPECT_LT(repainted->count(), 200) << "ms to paint the covered part again";
+
+    if (road.told) {
+        EXPECT_TRUE(players().empty()) << playersFound();
+        const std::vector<Window> boxes = desk().unnamedWindows();
+        waitFor([&] { return desk().hasFocus(boxes.front()); }, "the message to take the keyboard");
+        desk().key(XK_Return);
+        waitFor([&] { return desk().unnamedWindows().empty(); }, "the message to close");
+        click("Form_nouveau_joueur", kSave);
+        waitForPlayer("anna", "the player to be stored once the file is free");
+    }
+    desk().waitShown("Form_joueurs");
+    // The clicks held back during the wait start no second save, nor any message.
+    pause(1s);
+    EXPECT_TRUE(desk().unnamedWindows().empty()) << program_.output();
+    EXPECT_EQ(players().size(), 1u) << playersFound();
+    EXPECT_EQ(integrityCheck(file), "ok");
+    click("Form_joueurs", kPlayersQuit);
+    EXPECT_EQ(program_.waitExit(), 0) << program_.output();
+}
+
+INSTANTIATE_TEST_SUITE_P(Holders, HeldPlayerFile,
+                         ::testing::Values(HeldFileRoad{"LetsGo", 2500ms, 0ms, false},
+                                           HeldFileRoad{"KeepsItIdle", 2000ms, 1500ms, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // A player file cut in half: the message says so under the real message box, OK ends the program
 // without a crash, and the file is left as it was.
 TEST_F(Desktop, AHalfPlayerFileIsReportedAndLeftAlone)

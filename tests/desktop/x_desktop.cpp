@@ -9,6 +9,7 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -580,6 +581,80 @@ void XDesktop::sendClose(Window w) const
     sync();
 }
 
+std::optional<std::chrono::milliseconds> XDesktop::ping(Window w, std::chrono::milliseconds limit) const
+{
+    // The answer goes to the root window, for the window manager: watch it there too.
+    static long serial = 0;
+    const long id = ++serial;
+    const Window root = DefaultRootWindow(dpy_);
+    XSelectInput(dpy_, root, StructureNotifyMask | SubstructureNotifyMask);
+    const Atom protocols = atom(dpy_, "WM_PROTOCOLS");
+    const Atom pingAtom = atom(dpy_, "_NET_WM_PING");
+    XEvent ev{};
+    ev.xclient.type = ClientMessage;
+    ev.xclient.window = w;
+    ev.xclient.message_type = protocols;
+    ev.xclient.format = 32;
+    ev.xclient.data.l[0] = long(pingAtom);
+    ev.xclient.data.l[1] = id;
+    ev.xclient.data.l[2] = long(w);
+    const auto start = std::chrono::steady_clock::now();
+    XSendEvent(dpy_, w, False, NoEventMask, &ev);
+    XFlush(dpy_);
+    std::optional<std::chrono::milliseconds> answered;
+    while (!answered && std::chrono::steady_clock::now() - start < limit) {
+        while (!answered && XPending(dpy_) > 0) {
+            XEvent got{};
+            XNextEvent(dpy_, &got);
+            if (got.type == ClientMessage && got.xclient.message_type == protocols &&
+                Atom(got.xclient.data.l[0]) == pingAtom && got.xclient.data.l[1] == id)
+                answered = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+        }
+        if (!answered)
+            pause(1ms);
+    }
+    XSelectInput(dpy_, root, NoEventMask);
+    sync();
+    return answered;
+}
+
+std::optional<std::chrono::milliseconds> XDesktop::repaintAfterCover(Window w, int x, int y, int width, int height,
+                                                                    std::chrono::milliseconds limit) const
+{
+    const Geometry g = geometry(w);
+    const Window root = DefaultRootWindow(dpy_);
+    const unsigned long magenta = 0xff00ff;
+    XSetWindowAttributes attributes{};
+    attributes.override_redirect = True;
+    attributes.background_pixel = magenta;
+    const Window cover = XCreateWindow(dpy_, root, g.x + x, g.y + y, unsigned(width), unsigned(height), 0,
+                                       CopyFromParent, InputOutput, CopyFromParent,
+                                       CWOverrideRedirect | CWBackPixel, &attributes);
+    XMapRaised(dpy_, cover);
+    sync();
+    pause(100ms);
+    const auto colourAt = [&] {
+        XImage* image = XGetImage(dpy_, root, g.x + x + width / 2, g.y + y + height / 2, 1, 1, AllPlanes, ZPixmap);
+        if (!image)
+            return 0ul;
+        const unsigned long pixel = XGetPixel(image, 0, 0) & 0xffffff;
+        XDestroyImage(image);
+        return pixel;
+    };
+    const bool covered = colourAt() == magenta;
+    XDestroyWindow(dpy_, cover);
+    sync();
+    if (!covered)
+        throw std::runtime_error("the covering window did not show");
+    const auto start = std::chrono::steady_clock::now();
+    while (std::chrono::steady_clock::now() - start < limit) {
+        if (colourAt() != magenta)
+            return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+        pause(2ms);
+    }
+    return std::nullopt;
+}
+
 // ---- Program ----
 
 Program::Program() : dir_(freshFolder("tv-run"))
@@ -680,5 +755,76 @@ std::string describePlayers(const fs::path& database)
     }
     return s;
 }
+
+std::string integrityCheck(const fs::path& database)
+{
+    sqlite3* db = nullptr;
+    std::string result;
+    if (sqlite3_open_v2(database.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &st, nullptr) == SQLITE_OK) {
+            while (sqlite3_step(st) == SQLITE_ROW) {
+                const unsigned char* t = sqlite3_column_text(st, 0);
+                result += (result.empty() ? "" : "; ") + std::string(t ? reinterpret_cast<const char*>(t) : "");
+            }
+        }
+        if (result.empty())
+            result = sqlite3_errmsg(db);
+        sqlite3_finalize(st);
+    } else {
+        result = db ? sqlite3_errmsg(db) : "out of memory";
+    }
+    sqlite3_close(db);
+    return result;
+}
+
+struct FileHolder::State {
+    std::atomic<bool> held{false};
+    std::atomic<bool> done{false};
+    std::string error;
+    std::thread thread;
+};
+
+FileHolder::FileHolder(const fs::path& database, std::chrono::milliseconds writing, std::chrono::milliseconds idle)
+    : state_(std::make_shared<State>())
+{
+    state_->thread = std::thread([s = state_, file = database.string(), writing, idle] {
+        sqlite3* db = nullptr;
+        // A small page cache: every write reaches the file or its journal at once.
+        if (sqlite3_open(file.c_str(), &db) != SQLITE_OK ||
+            sqlite3_exec(db, "PRAGMA cache_size = 5; BEGIN EXCLUSIVE; CREATE TABLE other (data BLOB)", nullptr,
+                         nullptr, nullptr) != SQLITE_OK) {
+            s->error = sqlite3_errmsg(db);
+        } else {
+            s->held = true;
+            const auto start = std::chrono::steady_clock::now();
+            while (std::chrono::steady_clock::now() - start < writing) {
+                if (sqlite3_exec(db, "INSERT INTO other VALUES (randomblob(40000))", nullptr, nullptr, nullptr) !=
+                    SQLITE_OK)
+                    s->error = sqlite3_errmsg(db);
+                pause(100ms);
+            }
+            pause(idle);
+            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        }
+        sqlite3_close(db);
+        s->done = true;
+    });
+    waitFor([&] { return state_->held || state_->done; }, "the other program to hold the player file");
+    if (!state_->held) {
+        state_->thread.join();
+        throw std::runtime_error("the other program could not hold the player file: " + state_->error);
+    }
+}
+
+FileHolder::~FileHolder()
+{
+    if (state_->thread.joinable())
+        state_->thread.join();
+}
+
+bool FileHolder::done() const { return state_->done; }
+
+std::string FileHolder::error() const { return state_->done ? state_->error : std::string(); }
 
 } // namespace desktop

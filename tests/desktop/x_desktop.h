@@ -126,6 +126,14 @@ public:
     int keyPresses(unsigned long keysym) const;
     // The close request a window manager sends (the frame's close button, Alt+F4).
     void sendClose(Window w) const;
+    // The window manager's ping (_NET_WM_PING): how long the program took to answer it, or
+    // nothing when it did not answer within `limit`.
+    std::optional<std::chrono::milliseconds> ping(Window w, std::chrono::milliseconds limit) const;
+    // Covers a part of the window (pixels from its client origin) with a window of another
+    // colour, takes it away and tells how long the program took to paint that part again, or
+    // nothing when it did not within `limit`.
+    std::optional<std::chrono::milliseconds> repaintAfterCover(Window w, int x, int y, int width, int height,
+                                                               std::chrono::milliseconds limit) const;
 
 private:
     XDesktop() = default;
@@ -178,6 +186,30 @@ std::vector<PlayerRow> readPlayers(const std::filesystem::path& database, std::s
 // What the players' table holds, in words for a failure message: every row's name, password
 // (set or not) and duration, or why there is none to read.
 std::string describePlayers(const std::filesystem::path& database);
+
+// SQLite's own check of the file: "ok" for a sound file, else what it found.
+std::string integrityCheck(const std::filesystem::path& database);
+
+// Another program that holds the player file and keeps writing it (a backup or sync tool): from
+// construction it holds the file's exclusive lock and writes a few pages every tenth of a
+// second for `writing`, then holds it `idle` more without a change, then lets go, its writes
+// undone. It runs on a thread of its own.
+class FileHolder {
+public:
+    FileHolder(const std::filesystem::path& database, std::chrono::milliseconds writing,
+               std::chrono::milliseconds idle);
+    ~FileHolder();
+    FileHolder(const FileHolder&) = delete;
+    FileHolder& operator=(const FileHolder&) = delete;
+
+    bool done() const;
+    // Why it could not hold or write the file; "" while all is well. Read once done().
+    std::string error() const;
+
+private:
+    struct State;
+    std::shared_ptr<State> state_;
+};
 
 std::string readFile(const std::filesystem::path& path);
 

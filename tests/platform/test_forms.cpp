@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace platform;
 using testing_support::ScreenTest;
@@ -260,6 +261,46 @@ TEST_F(FormsTest, MouseReleaseGoesToTheWidgetThatTookThePress)
     second.userMouseUp(2);  // never pressed: takes nothing
     f.Label1.userMouseUp(2, 99999, 99999);
     EXPECT_EQ(events, (QStringList{"down1 2", "up1 2"}));
+}
+
+// Input that the window system held back (while the program waited on a file, say) reaches the
+// screen's window once the wait is over: a screen hidden meanwhile takes none of it, as it could
+// not have been clicked then; a screen still shown takes all of it.
+TEST_F(FormsTest, InputHeldBackForAScreenHiddenSinceIsDropped)
+{
+    struct Case {
+        const char* name;
+        bool hiddenSince;
+        QStringList handled;
+    };
+    const Case cases[] = {
+        {"shown", false, {"click design", "unload"}},
+        {"hidden since", true, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto& f = form<Form_a>();
+        f.setClientSize(3000, 3000);
+        f.Command1.place(300, 300, 1500, 600);
+        f.Show();
+        QWindow* window = f.windowHandle();
+        ASSERT_NE(window, nullptr);
+        if (c.hiddenSince)
+            f.Hide();
+        Log::lines().clear();
+        const QPointF at = f.Command1.geometry().center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent click(type, at, window->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(window, &click);
+        }
+        // The desktop's close.
+        QCloseEvent close;
+        QCoreApplication::sendEvent(window, &close);
+        EXPECT_EQ(Log::lines(), c.handled);
+        if (loaded<Form_a>())
+            unload<Form_a>();
+        testing_support::processEvents();
+    }
 }
 
 // A label serves as a button: clicking it, or the screen's background, leaves the keyboard in

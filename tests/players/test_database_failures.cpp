@@ -8,7 +8,10 @@
 #include "shell/form_resolution.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 
+#include <chrono>
+#include <functional>
 #include <optional>
 
 #include <sys/stat.h>
@@ -235,6 +238,81 @@ TEST_F(DatabaseFailureTest, ASaveWhileAnotherProgramHoldsTheFileIsToldSoonAndThe
         form<players::Form_options>().Label_retour.userClick();
         EXPECT_EQ(screens.messages.size(), 1);
         EXPECT_EQ(rowOf(anna).value(u"duree"), QStringLiteral("7"));
+    }
+}
+
+// A setting stored while another program keeps writing the file: the wait lets the timers and
+// queued work run, and what they do meanwhile neither writes the row a second time nor loses
+// what is stored or still to be stored.
+TEST_F(DatabaseFailureTest, WhatRunsWhileASaveWaitsNeitherWritesTwiceNorLosesAChange)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> during;
+        // The row's pp once the duration is stored, and the messages shown.
+        const char* ppStored;
+        int messages;
+        bool programEnded;
+    };
+    const Case cases[] = {
+        // A level passed as the clock or a MIDI note ran during the wait: that save is refused
+        // and told, the new level is kept for the next save.
+        {"a level passed",
+         [] {
+             form<Form_nouveau_joueur>().Label_pp.setCaption(QStringLiteral("2"));
+             form<Form_nouveau_joueur>().Command_UpdateRecord.setValue(true);
+         },
+         "1", 1, false},
+        // The screens unloaded and the file closed (the program ending) in the middle of the wait.
+        {"the program ended",
+         [] {
+             testing_support::unloadAll();
+             players::closePlayerDatabase();
+         },
+         "1", 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        restart();
+        QFile::remove(dbPath());
+        const auto anna = addPlayer("Anna");
+        screens.messages.clear();
+        Form_joueurs& f = playerScreen();
+        pick(f, "Anna");
+        f.Label_jouer.userClick();
+        ASSERT_EQ(form<Form_nouveau_joueur>().Data1.bookmark(), anna);
+
+        bool ran = false;
+        QTimer::singleShot(150, [&] {
+            ran = true;
+            c.during();
+        });
+        {
+            store_test::OtherProgramWriting other(dbPath(), std::chrono::milliseconds(500),
+                                                  std::chrono::milliseconds(0));
+            form<players::Form_options>().Option7.setValue(true);
+            form<players::Form_options>().Label_retour.userClick();
+        }
+        testing_support::processEvents();
+        ASSERT_TRUE(ran) << "nothing ran during the wait";
+        EXPECT_EQ(rowOf(anna).value(u"duree"), QStringLiteral("7"));
+        EXPECT_EQ(rowOf(anna).value(u"pp"), QLatin1String(c.ppStored));
+        ASSERT_EQ(screens.messages.size(), c.messages) << screens.messages.join(" / ").toStdString();
+        if (c.messages > 0) {
+            EXPECT_EQ(screens.messages[0], QStringLiteral("Les données du joueur n'ont pas été enregistrées.\n\n"
+                                                          "Le fichier est utilisé par un autre programme."));
+        }
+        EXPECT_EQ(rows().size(), 1);
+        if (c.programEnded) {
+            EXPECT_EQ(loaded<Form_nouveau_joueur>(), nullptr);
+            continue;
+        }
+        // The change kept is stored by the next save.
+        EXPECT_EQ(form<Form_nouveau_joueur>().Label_pp.caption(), QStringLiteral("2"));
+        form<Form_nouveau_joueur>().Command_UpdateRecord.setValue(true);
+        EXPECT_EQ(rowOf(anna).value(u"pp"), QStringLiteral("2"));
+        EXPECT_EQ(rowOf(anna).value(u"duree"), QStringLiteral("7"));
+        EXPECT_EQ(screens.messages.size(), c.messages);
     }
 }
 

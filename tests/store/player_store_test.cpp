@@ -3,7 +3,10 @@
 #include "platform/store/player_store.h"
 #include "store_fixture.h"
 
+#include <QCursor>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QTimer>
 #include <QRandomGenerator>
 #include <QSet>
 
@@ -583,4 +586,102 @@ TEST_F(PlayerStoreTest, TwoProgramsCreatingTheFileAtOnceShareIt)
     openStore();
     EXPECT_EQ(store_.rows().size(), kStores);
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("JOUEURS.MDB")});
+}
+
+// The windows go on while a call waits for a program that keeps writing the file: the timers
+// (and so repaints and the desktop's pings, which run in the same loop) are served all along,
+// the pointer says the program is busy, and the call then does its work.
+TEST_F(PlayerStoreTest, AWaitForTheFileKeepsTheProgramGoing)
+{
+    openStore();
+    ASSERT_TRUE(store_.insert(namedRow(QStringLiteral("Anna"))));
+    QElapsedTimer clock;
+    QList<qint64> ticks;
+    std::optional<Qt::CursorShape> pointerDuringWait;
+    QTimer timer;
+    timer.setInterval(20);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        ticks << clock.elapsed();
+        if (clock.elapsed() > 400 && !pointerDuringWait && QGuiApplication::overrideCursor())
+            pointerDuringWait = QGuiApplication::overrideCursor()->shape();
+    });
+    timer.start();
+    std::optional<PlayerBookmark> bob;
+    {
+        store_test::OtherProgramWriting other(dbPath(), std::chrono::milliseconds(800), std::chrono::milliseconds(0));
+        ASSERT_TRUE(other.held()) << other.error();
+        clock.start();
+        bob = store_.insert(namedRow(QStringLiteral("Bob")));
+    }
+    const qint64 waited = clock.elapsed();
+    timer.stop();
+    ASSERT_TRUE(bob) << store_.error().toStdString();
+    EXPECT_GE(waited, 700) << "ms: the call did not wait for the other program";
+    ASSERT_GE(ticks.size(), 5) << "the timers stood still for the " << waited << " ms of the wait";
+    qint64 longestGap = ticks.front();
+    for (qsizetype i = 1; i < ticks.size(); ++i)
+        longestGap = std::max(longestGap, ticks[i] - ticks[i - 1]);
+    EXPECT_LT(longestGap, 200) << "ms without an event served during the wait";
+    EXPECT_EQ(pointerDuringWait, Qt::WaitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the wait pointer stayed";
+    EXPECT_EQ(store_.rows().size(), 2);
+}
+
+// What the events served during a wait may do to the store that waits: its connection is in the
+// middle of a statement, so nothing may run a statement on it or close it then.
+TEST_F(PlayerStoreTest, ACallOnTheStoreDuringItsWaitIsRefusedAndTheWaitingCallDoesItsWork)
+{
+    struct Case {
+        const char* name;
+        std::function<bool(PlayerStore&)> during;  // whether it was refused as it should be
+        std::function<void(PlayerStore&)> after;
+    };
+    const PlayerRow carl = namedRow(QStringLiteral("Carl"));
+    const Case cases[] = {
+        {"another save",
+         [&](PlayerStore& s) { return !s.insert(carl) && s.failure() == FileFailure::InUse; },
+         [](PlayerStore& s) { EXPECT_TRUE(s.isOpen()); }},
+        {"a read",
+         [](PlayerStore& s) { return s.rows().isEmpty() && s.failure() == FileFailure::InUse; },
+         [](PlayerStore& s) { EXPECT_TRUE(s.isOpen()); }},
+        {"the store opened again",
+         [this](PlayerStore& s) { return !s.open(dbPath()) && s.failure() == FileFailure::InUse; },
+         [](PlayerStore& s) { EXPECT_TRUE(s.isOpen()); }},
+        // Closed as the program ends: once the waiting call is over.
+        {"the store closed",
+         [](PlayerStore& s) {
+             s.close();
+             return s.isOpen();
+         },
+         [](PlayerStore& s) { EXPECT_FALSE(s.isOpen()); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(dbPath());
+        openStore();
+        ASSERT_TRUE(store_.insert(namedRow(QStringLiteral("Anna"))));
+        std::optional<bool> refused;
+        QTimer::singleShot(150, [&] { refused = c.during(store_); });
+        std::optional<PlayerBookmark> bob;
+        {
+            store_test::OtherProgramWriting other(dbPath(), std::chrono::milliseconds(500),
+                                                  std::chrono::milliseconds(0));
+            bob = store_.insert(namedRow(QStringLiteral("Bob")));
+        }
+        ASSERT_TRUE(refused.has_value()) << "nothing ran during the wait";
+        EXPECT_TRUE(*refused);
+        EXPECT_TRUE(bob) << store_.error().toStdString();
+        // The waiting call's outcome is its own.
+        EXPECT_EQ(store_.failure(), FileFailure::None);
+        EXPECT_EQ(store_.error(), QString());
+        c.after(store_);
+
+        PlayerStore file;
+        ASSERT_TRUE(file.open(dbPath()));
+        QStringList names;
+        for (const PlayerListEntry& e : file.rows())
+            names << e.name;
+        EXPECT_EQ(names, (QStringList{QStringLiteral("Anna"), QStringLiteral("Bob")}));
+        store_.close();
+    }
 }

@@ -13,7 +13,11 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <atomic>
+#include <chrono>
 #include <ostream>
+#include <string>
+#include <thread>
 
 namespace store_test {
 
@@ -137,6 +141,61 @@ private:
 
     sqlite3* writer_ = nullptr;
     sqlite3* reader_ = nullptr;
+};
+
+// Another program that holds the file and keeps writing it (a backup or sync tool, a script):
+// from construction it holds the file's exclusive lock and writes a few pages every `step`
+// for `writing`, then holds it `idle` more without a change, then lets go, its writes undone.
+// It runs on a thread of its own; held() tells when the lock is taken.
+class OtherProgramWriting {
+public:
+    OtherProgramWriting(const QString& path, std::chrono::milliseconds writing, std::chrono::milliseconds idle,
+                        std::chrono::milliseconds step = std::chrono::milliseconds(50))
+        : thread_([this, file = QFile::encodeName(path), writing, idle, step] { run(file, writing, idle, step); })
+    {
+        while (!held_ && !done_)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ~OtherProgramWriting() { thread_.join(); }
+    OtherProgramWriting(const OtherProgramWriting&) = delete;
+    OtherProgramWriting& operator=(const OtherProgramWriting&) = delete;
+
+    bool held() const { return held_; }
+    bool done() const { return done_; }
+    // Why it could not hold or write the file; "" when it did.
+    std::string error() const { return error_; }
+
+private:
+    void run(const QByteArray& file, std::chrono::milliseconds writing, std::chrono::milliseconds idle,
+             std::chrono::milliseconds step)
+    {
+        sqlite3* db = nullptr;
+        // A small page cache: every write reaches the file or its journal at once.
+        if (sqlite3_open(file.constData(), &db) != SQLITE_OK
+            || sqlite3_exec(db, "PRAGMA cache_size = 5; BEGIN EXCLUSIVE; CREATE TABLE other (data BLOB)", nullptr,
+                            nullptr, nullptr) != SQLITE_OK) {
+            error_ = sqlite3_errmsg(db);
+            sqlite3_close(db);
+            done_ = true;
+            return;
+        }
+        held_ = true;
+        const auto start = std::chrono::steady_clock::now();
+        while (std::chrono::steady_clock::now() - start < writing) {
+            if (sqlite3_exec(db, "INSERT INTO other VALUES (randomblob(40000))", nullptr, nullptr, nullptr) != SQLITE_OK)
+                error_ = sqlite3_errmsg(db);
+            std::this_thread::sleep_for(step);
+        }
+        std::this_thread::sleep_for(idle);
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        done_ = true;
+    }
+
+    std::atomic<bool> held_{false};
+    std::atomic<bool> done_{false};
+    std::string error_;
+    std::thread thread_;
 };
 
 class StoreFixture : public ::testing::Test {

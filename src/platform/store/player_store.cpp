@@ -1,10 +1,14 @@
 #include "platform/store/player_store.h"
 
 #include <QByteArrayList>
+#include <QCoreApplication>
 #include <QFile>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QHash>
 #include <QRandomGenerator>
 #include <QStringList>
+#include <QThread>
 
 #include <sqlite3.h>
 
@@ -88,6 +92,9 @@ FileTrace traceOf(const QByteArray& file)
     return trace;
 }
 
+// How long a wait goes on before the pointer shows that the program is busy.
+constexpr std::chrono::milliseconds kBusyPointerAfter{200};
+
 // One call's wait, shared by every connection the call uses.
 struct BusyWait {
     QByteArray file;
@@ -95,15 +102,63 @@ struct BusyWait {
     Clock::time_point changed;  // when the file was last seen changing
     bool traced = false;
     FileTrace trace{};
+    bool waiting = false;        // inside the wait, letting the program's events through
+    bool busyPointer = false;    // the wait pointer is up
+    // The waiting call's outcome so far, which a call refused meanwhile must not change.
+    QString* error = nullptr;
+    FileFailure* failure = nullptr;
 
     void restart()
     {
         start = Clock::now();
         traced = false;
     }
+    // The call is over: the pointer is the screens' own again.
+    void end()
+    {
+        if (busyPointer) {
+            busyPointer = false;
+            QGuiApplication::restoreOverrideCursor();
+        }
+    }
 };
 
-// SQLite's busy handler: sleeps a little and lets SQLite try again, or gives up (0: the
+// Whether this thread runs the program's windows (so that a wait here must keep them answering).
+bool onWindowsThread()
+{
+    const QCoreApplication* app = QCoreApplication::instance();
+    return app && app->thread() == QThread::currentThread();
+}
+
+// One step of the wait. On the windows' thread the program goes on meanwhile: repaints, the
+// window manager's pings, the timers and the work queued for the screens run as usual, so the
+// windows answer and the game's clock goes on. What the player does (clicks, keys, a close from
+// the desktop) is held back until the call is over, and then takes effect in its order: so no
+// click starts a second save of the same row while the first one waits. A call made by the
+// events let through here, on the same store, is refused (PlayerStore::Impl::nested).
+void waitStep(BusyWait* wait, Clock::time_point now)
+{
+    if (!onWindowsThread()) {
+        std::this_thread::sleep_for(kPollStep);
+        return;
+    }
+    if (!wait->busyPointer && now - wait->start >= kBusyPointerAfter
+        && qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        wait->busyPointer = true;
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+    const QString error = *wait->error;
+    const FileFailure failure = *wait->failure;
+    wait->waiting = true;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    wait->waiting = false;
+    *wait->error = error;
+    *wait->failure = failure;
+    if (Clock::now() - now < kPollStep)
+        std::this_thread::sleep_for(kPollStep);
+}
+
+// SQLite's busy handler: waits a little and lets SQLite try again, or gives up (0: the
 // statement fails with SQLITE_BUSY and has changed nothing). The steps are short so that the
 // file is taken as soon as the other program lets go of it.
 int waitWhileBusy(void* arg, int)
@@ -118,7 +173,7 @@ int waitWhileBusy(void* arg, int)
     }
     if (now - wait->changed >= kStillWait || now - wait->start >= kLongestWait)
         return 0;
-    std::this_thread::sleep_for(kPollStep);
+    waitStep(wait, now);
     return 1;
 }
 
@@ -368,10 +423,60 @@ struct PlayerStore::Impl {
     FileFailure failure = FileFailure::None;
     QString path;
     BusyWait wait;  // restarted by every call
+    int calls = 0;  // calls under way (one call makes another at times)
+    bool closeWhenDone = false;
+
+    Impl()
+    {
+        wait.error = &error;
+        wait.failure = &failure;
+    }
+
+    // A call on the store, from its start to its return.
+    class Call {
+    public:
+        explicit Call(Impl& d) : d_(d), refused_(d.wait.waiting) { ++d_.calls; }
+        ~Call()
+        {
+            if (--d_.calls > 0)
+                return;
+            d_.wait.end();
+            if (d_.closeWhenDone) {
+                d_.closeWhenDone = false;
+                d_.closeNow();
+            }
+        }
+        Call(const Call&) = delete;
+        Call& operator=(const Call&) = delete;
+
+        // A call made while another one waits for the file (by a timer or queued work that ran
+        // during the wait) would run a statement on a connection in the middle of one: it is
+        // refused at once, as the file is held, and changes nothing.
+        bool refused()
+        {
+            if (refused_)
+                d_.fail(FileFailure::InUse, QStringLiteral("The player database is busy"),
+                        QStringLiteral("another call is waiting for the program that holds it"));
+            return refused_;
+        }
+
+    private:
+        Impl& d_;
+        bool refused_;
+    };
 
     // "" when db holds a usable player table, otherwise why not; *code is SQLite's code then.
     QString checkTable(int* code);
     bool prepareStatements();
+    void closeNow()
+    {
+        list.reset();
+        read.reset();
+        insert.reset();
+        update.reset();
+        db.reset();
+        readOnly = false;
+    }
     bool fail(FileFailure kind, const QString& what, const QString& reason)
     {
         failure = kind;
@@ -453,12 +558,12 @@ PlayerStore::~PlayerStore()
 
 void PlayerStore::close()
 {
-    d_->list.reset();
-    d_->read.reset();
-    d_->insert.reset();
-    d_->update.reset();
-    d_->db.reset();
-    d_->readOnly = false;
+    // Closed while a call waits for the file: the connection goes once that call is over.
+    if (d_->wait.waiting) {
+        d_->closeWhenDone = true;
+        return;
+    }
+    d_->closeNow();
 }
 
 bool PlayerStore::isOpen() const
@@ -483,6 +588,10 @@ FileFailure PlayerStore::failure() const
 
 bool PlayerStore::open(const QString& path)
 {
+    Impl::Call call(*d_);
+    if (call.refused())
+        return false;
+    d_->closeWhenDone = false;
     close();
     d_->clearError();
     d_->path = path;
@@ -567,6 +676,9 @@ bool PlayerStore::open(const QString& path)
 
 QList<PlayerListEntry> PlayerStore::rows()
 {
+    Impl::Call call(*d_);
+    if (call.refused())
+        return {};
     d_->clearError();
     if (!isOpen()) {
         d_->notOpen(FileFailure::CannotRead);
@@ -587,6 +699,9 @@ QList<PlayerListEntry> PlayerStore::rows()
 
 std::optional<PlayerRow> PlayerStore::read(PlayerBookmark bookmark)
 {
+    Impl::Call call(*d_);
+    if (call.refused())
+        return std::nullopt;
     d_->clearError();
     if (!isOpen()) {
         d_->notOpen(FileFailure::CannotRead);
@@ -612,6 +727,9 @@ std::optional<PlayerRow> PlayerStore::read(PlayerBookmark bookmark)
 
 std::optional<PlayerBookmark> PlayerStore::insert(const PlayerRow& row)
 {
+    Impl::Call call(*d_);
+    if (call.refused())
+        return std::nullopt;
     d_->clearError();
     if (!isOpen()) {
         d_->notOpen(FileFailure::CannotWrite);
@@ -629,6 +747,9 @@ std::optional<PlayerBookmark> PlayerStore::insert(const PlayerRow& row)
 
 bool PlayerStore::update(PlayerBookmark bookmark, const PlayerRow& row, const PlayerColumns& columns)
 {
+    Impl::Call call(*d_);
+    if (call.refused())
+        return false;
     d_->clearError();
     if (!isOpen())
         return d_->notOpen(FileFailure::CannotWrite);

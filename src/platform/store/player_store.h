@@ -81,6 +81,12 @@ public:
     // to five seconds, and half a second once the file stays unchanged (a lock kept open). Then
     // the call fails with FileFailure::InUse and SQLite's reason ("database is locked"), having
     // changed nothing, and the next call tries again.
+    //
+    // On the thread of the program's windows the wait lets the program's events through: the
+    // windows repaint and answer the desktop, timers and queued work run; the user's input waits
+    // until the call is over (a wait pointer shows after a moment). A call on this store made by
+    // those events is refused at once as InUse and changes nothing; close() then takes effect
+    // when the waiting call is over. The store must not be destroyed during its own wait.
     bool open(const QString& path);
     void close();
     bool isOpen() const;
