@@ -67,4 +67,5 @@
     X(echec_fichier_occupe, "Le fichier est utilisé par un autre programme.", "The file is in use by another program.", "Otro programa está usando el archivo.") \
     X(aide_non_ouverte, "L'aide n'a pas pu être ouverte. Il manque peut-être le fichier aide.chm ou un programme pour le lire.", "The help could not be opened. The file aide.chm or a program to show it may be missing.", "No se ha podido abrir la ayuda. Quizás falta el archivo aide.chm o un programa para mostrarlo.") \
     X(commande_non_ouverte, "Le bon de commande n'a pas pu être ouvert. Il manque peut-être la page ou un navigateur web.", "The order form could not be opened. The page or a web browser may be missing.", "No se ha podido abrir el formulario de pedido. Quizás falta la página o un navegador web.") \
+    X(site_non_ouvert, "Le site de Corvalent n'a pas pu être ouvert. Le navigateur web manque peut-être ou n'a pas pu démarrer.", "The Corvalent web site could not be opened. The web browser may be missing or could not start.", "No se ha podido abrir el sitio web de Corvalent. Quizás falta el navegador web o no ha podido arrancar.") \
 

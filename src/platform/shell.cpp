@@ -34,6 +34,62 @@ void setOpenDocumentHook(std::function<void(const QString&)> hook) { openHook() 
 void setDocumentShownAfter(int ms) { documentShownAfter() = ms; }
 void setStartProgramHook(std::function<bool(const QString&)> hook) { startHook() = std::move(hook); }
 
+namespace {
+
+using Failed = std::function<void(const QString& reason)>;
+
+// A program whose end tells whether it did its work: the opener of a document, the browser
+// given the maker's site.
+struct Watched {
+    QString program;
+    QStringList arguments;
+    QString command;  // as the log names it
+    QString viewer;   // what shows the document while it runs: "the viewer", "the program"
+    // Whether an end with this failing status, once the program has run a while, is the
+    // viewer's own end (closed with an error status) rather than a document not shown.
+    std::function<bool(int status)> ownEndOnceShown;
+};
+
+// Starts the program, watched, not detached: its exit status tells whether it did its work.
+// Without a parent, so that the end of the program neither waits for it nor kills it; it
+// deletes itself when it ends.  What it writes goes to the program's own output.  The start
+// is awaited (only the start, not the program): a program that cannot be started is told at
+// once, and false returned.
+bool startWatched(const Watched& w, const Failed& failed)
+{
+    auto* process = new QProcess;
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::errorOccurred, process, [=](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;  // the end is told by finished
+        failed(QStringLiteral("%1: %2").arg(w.command, process->errorString()));
+        process->deleteLater();
+    });
+    QElapsedTimer running;
+    running.start();
+    QObject::connect(process, &QProcess::finished, process, [=](int code, QProcess::ExitStatus status) {
+        // An end in failure once the program has run a while is the viewer's own end (killed,
+        // or closed with an error status), not a document that could not be shown: only logged.
+        const bool shown = running.elapsed() >= documentShownAfter();
+        if (status != QProcess::NormalExit && shown)
+            logFailure(QStringLiteral("%1: %2 stopped").arg(w.command, w.viewer));
+        else if (status != QProcess::NormalExit)
+            failed(QStringLiteral("%1: stopped abnormally").arg(w.command));
+        else if (code != 0 && shown && w.ownEndOnceShown(code))
+            logFailure(QStringLiteral("%1: %2 ended with status %3").arg(w.command, w.viewer).arg(code));
+        else if (code != 0)
+            failed(QStringLiteral("%1: ended with status %2").arg(w.command).arg(code));
+        process->deleteLater();
+    });
+    process->start(w.program, w.arguments);
+    // The child reports its start (or why it could not start) right after the fork.
+    process->waitForStarted(5000);
+    return process->state() != QProcess::NotRunning || process->error() != QProcess::FailedToStart;
+}
+
+} // namespace
+
 void openDocument(const QString& file, std::function<void(const QString& reason)> failed)
 {
     if (openHook()) {
@@ -51,36 +107,12 @@ void openDocument(const QString& file, std::function<void(const QString& reason)
         failed(QStringLiteral("%1: no such file").arg(path));
         return;
     }
-    // Watched, not detached: xdg-open tells by its exit status whether a program took the
-    // file.  Without a parent, so that the end of the program neither waits for it nor kills
-    // it; it deletes itself when it ends.  What it writes goes to the program's own output.
-    auto* process = new QProcess;
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
-    process->setStandardInputFile(QProcess::nullDevice());
-    QObject::connect(process, &QProcess::errorOccurred, process, [=](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;  // the end is told by finished
-        failed(QStringLiteral("%1 %2: %3").arg(opener, path, process->errorString()));
-        process->deleteLater();
-    });
-    QElapsedTimer running;
-    running.start();
-    QObject::connect(process, &QProcess::finished, process, [=](int code, QProcess::ExitStatus status) {
-        // The opener waits for the viewer it started: an end in failure once the document has
-        // been on screen a while is the viewer's own end (killed, or closed with an error
-        // status), not a document that could not be shown.  A missing file or no program
-        // to show it (status 1 to 3) is told whenever it comes.
-        if (code == 4 && running.elapsed() >= documentShownAfter()) {
-            logFailure(QStringLiteral("%1 %2: the viewer ended with status %3").arg(opener, path).arg(code));
-        } else if (status != QProcess::NormalExit && running.elapsed() >= documentShownAfter()) {
-            logFailure(QStringLiteral("%1 %2: the viewer stopped").arg(opener, path));
-        } else if (status != QProcess::NormalExit)
-            failed(QStringLiteral("%1 %2: the opener stopped abnormally").arg(opener, path));
-        else if (code != 0)
-            failed(QStringLiteral("%1 %2: ended with status %3").arg(opener, path).arg(code));
-        process->deleteLater();
-    });
-    process->start(opener, {path});
+    // xdg-open waits for the viewer it started.  A missing file or no program to show it
+    // (status 1 to 3) is told whenever it comes; status 4 (the viewer failed) once the
+    // document has been on screen a while is the viewer's own end.
+    startWatched({opener, {path}, opener + QLatin1Char(' ') + path, QStringLiteral("the viewer"),
+                  [](int status) { return status == 4; }},
+                 failed);
 }
 
 namespace {
@@ -112,15 +144,27 @@ QStringList programAndArguments(const QString& commandLine)
     return QProcess::splitCommand(line);
 }
 
-bool startProgram(const QString& commandLine)
+bool startProgram(const QString& commandLine, std::function<void(const QString& reason)> failed)
 {
-    if (startHook())
-        return startHook()(commandLine);
+    if (startHook()) {
+        const bool started = startHook()(commandLine);
+        if (!started && failed)
+            failed(QStringLiteral("%1: could not be started").arg(commandLine));
+        return started;
+    }
     QStringList args = programAndArguments(commandLine);
-    if (args.isEmpty())
+    if (args.isEmpty()) {
+        if (failed)
+            failed(QStringLiteral("\"%1\": no program to start").arg(commandLine));
         return false;
+    }
     const QString program = args.takeFirst();
-    return QProcess::startDetached(program, args);
+    if (!failed)
+        return QProcess::startDetached(program, args);
+    // A browser runs on while its window is open: any failing end after that is its own.
+    return startWatched({program, args, commandLine.trimmed(), QStringLiteral("the program"),
+                         [](int) { return true; }},
+                        failed);
 }
 
 } // namespace platform

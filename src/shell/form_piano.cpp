@@ -159,15 +159,21 @@ void Form_piano::Form_Unload()
 
 namespace {
 
-// Opens a document beside the program.  When it cannot be shown (the file is missing, or no
-// program on the computer shows it) the player is told with that text of the text store, read
-// in the language of that moment, and the reason goes to the log.
-void ouvrir_document(const QString& file, platform::Label media::Form_traduction::*text)
+// What a document or page that could not be shown does: the player is told with that text of
+// the text store, read in the language of that moment, and the reason goes to the log.
+std::function<void(const QString&)> dire_echec(platform::Label media::Form_traduction::*text)
 {
-    platform::openDocument(file, [text](const QString& reason) {
+    return [text](const QString& reason) {
         platform::logFailure(reason);
         platform::msgBox((form<media::Form_traduction>().*text).caption(), 48);
-    });
+    };
+}
+
+// Opens a document beside the program; when it cannot be shown (the file is missing, or no
+// program on the computer shows it) the player is told with that text.
+void ouvrir_document(const QString& file, platform::Label media::Form_traduction::*text)
+{
+    platform::openDocument(file, dire_echec(text));
 }
 
 } // namespace
@@ -229,8 +235,10 @@ void Form_piano::Label_web_Click()
         platform::msgBox(QStringLiteral("Le navigateur ne peut pas être trouvé. Veuillez le lancer depuis le menu Démarrer!"),
                          48, QStringLiteral("Erreur!"));
     }
+    // A browser that cannot be started, or that gives up at once, is told like a page that
+    // cannot be shown.
     if (!command.isEmpty())
-        platform::startProgram(command);
+        platform::startProgram(command, dire_echec(&media::Form_traduction::site_non_ouvert));
 }
 
 } // namespace shell

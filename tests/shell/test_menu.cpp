@@ -19,6 +19,7 @@
 #include "support/test_support.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
@@ -292,6 +293,99 @@ TEST_F(MenuTest, ABrowserWhosePathHoldsBlanksIsStartedWithThePathWhole)
     EXPECT_EQ(result.readAll(), QByteArray("https://www.tastevolo.example/\n"));
     EXPECT_TRUE(screens.messages.isEmpty());
 
+    if (hadBrowser)
+        qputenv("BROWSER", oldBrowser);
+    else
+        qunsetenv("BROWSER");
+}
+
+// The browser named in BROWSER: missing, not executable, or a stand-in of the test's own that
+// waits the given time and ends with the given status, in a folder whose name may hold a blank
+// (then written in double quotes).
+TEST_F(MenuTest, AWebSiteThatCannotBeShownIsToldInThePlayersLanguage)
+{
+    QTemporaryDir place;
+    ASSERT_TRUE(place.isValid());
+    ASSERT_TRUE(QDir(place.path()).mkpath(QStringLiteral("web browser")));
+    const QByteArray oldBrowser = qgetenv("BROWSER");
+    const bool hadBrowser = qEnvironmentVariableIsSet("BROWSER");
+    struct Case {
+        const char* what;
+        const char* digit;
+        const char* browser;  // "missing", "not executable", or "<seconds to wait> <status>"
+        bool blank;           // the browser's folder name holds a blank
+        const char* told;     // "" for no message
+        const char* reason;   // in the log line, after the command; "" for no log line
+        bool atOnce;          // told before the click returns
+    };
+    const char* const french =
+        "Le site de Corvalent n'a pas pu être ouvert. Le navigateur web manque peut-être ou n'a pas pu démarrer.";
+    const char* const english = "The Corvalent web site could not be opened. The web browser may be missing or could not start.";
+    const char* const spanish =
+        "No se ha podido abrir el sitio web de Corvalent. Quizás falta el navegador web o no ha podido arrancar.";
+    const Case cases[] = {
+        {"no such program", "1", "missing", false, french, "No such file or directory", true},
+        {"no such program, quoted path with a blank", "3", "missing", true, spanish, "No such file or directory", true},
+        {"not executable", "2", "not executable", false, english, "Permission denied", true},
+        {"fails at once", "2", "0 3", false, english, "ended with status 3", false},
+        {"fails at once, quoted path with a blank", "3", "0 3", true, spanish, "ended with status 3", false},
+        {"fails soon, the menu waiting meanwhile", "1", "0.2 3", false, french, "ended with status 3", false},
+        {"runs fine", "1", "0 0", false, "", "", false},
+        {"runs fine, quoted path with a blank", "2", "0 0", true, "", "", false},
+        // The browser showed the site a while, then was closed with an error: only logged.
+        {"closed with an error after a while", "3", "0.6 1", false, "", "the program ended with status 1", false},
+    };
+    platform::setDocumentShownAfter(400);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString program =
+            place.filePath(c.blank ? QStringLiteral("web browser/run") : QStringLiteral("run"));
+        const QString ran = program + QStringLiteral(".ran");
+        QFile::remove(program);
+        QFile::remove(ran);
+        const QByteArray browser(c.browser);
+        if (browser != "missing") {
+            QFile script(program);
+            ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+            const QList<QByteArray> waitAndStatus = browser.split(' ');
+            script.write("#!/bin/sh\n/bin/sleep " + waitAndStatus.first() + "\n: > \"$0.ran\"\nexit " +
+                         waitAndStatus.last() + "\n");
+            script.close();
+            if (browser != "not executable")
+                script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        const QByteArray name = QFile::encodeName(program);
+        qputenv("BROWSER", c.blank ? '"' + name + '"' : name);
+        auto* menu = logIn(c.digit);
+        ASSERT_NE(menu, nullptr);
+        screens.messages.clear();
+        testing_support::LogCapture log;
+        QElapsedTimer click;
+        click.start();
+        menu->Label_web.userClick();
+        // The menu goes on answering while the browser runs.
+        EXPECT_LT(click.elapsed(), 150);
+        EXPECT_EQ(screens.messages.size(), c.atOnce ? 1 : 0);
+        // The browser ends on its own time: wait for its word (a while after it ran, when it
+        // says nothing).
+        for (int i = 0, after = 0; i < 300 && screens.messages.isEmpty() && after < 20; ++i) {
+            testing_support::processEvents();
+            QThread::msleep(10);
+            if (QFile::exists(ran))
+                ++after;
+        }
+        EXPECT_EQ(screens.messages, *c.told ? QStringList{QString::fromUtf8(c.told)} : QStringList());
+        // The command and the system's reason go to the log.
+        const QStringList lines = log.lines.filter(program);
+        EXPECT_EQ(lines.size(), *c.reason ? 1 : 0) << log.lines.join(" / ").toStdString();
+        for (const QString& line : lines) {
+            EXPECT_TRUE(line.startsWith(program + QStringLiteral(" https://www.tastevolo.example/: "))) << line.toStdString();
+            EXPECT_TRUE(line.contains(QString::fromUtf8(c.reason))) << line.toStdString();
+        }
+        testing_support::unloadAll();
+        testing_support::processEvents();
+    }
+    platform::setDocumentShownAfter(10000);
     if (hadBrowser)
         qputenv("BROWSER", oldBrowser);
     else
