@@ -3,7 +3,18 @@
 #include <QDebug>
 #include <QRegularExpression>
 
+#include <alsa/asoundlib.h>
+
 #include <exception>
+#include <iostream>
+#include <mutex>
+#include <sstream>
+
+// ALSA's header declares snd_lib_error_set_local outside its extern "C" block (ALSA 1.2.8), so
+// that C++ would look for a mangled name the library does not have: the C function, under a
+// name of its own.
+extern "C" snd_local_error_handler_t tvAlsaSetLocalErrorHandler(snd_local_error_handler_t handler) __asm__(
+    "snd_lib_error_set_local");
 
 namespace platform {
 
@@ -11,6 +22,100 @@ namespace {
 // How the program shows itself in the sequencer (`aconnect -l`).
 constexpr const char* kClientName = "Tastevolo";
 constexpr const char* kPortName = "Tastevolo input";
+// The device of ALSA's sequencer, named in the line that says why MIDI input is off.
+constexpr const char* kSequencerDevice = "/dev/snd/seq";
+
+void dropAlsaMessage(const char*, int, const char*, int, const char*, va_list) {}
+
+// While one lives, what ALSA would print for this thread goes nowhere: the sequencer's
+// failures come back in the results of its calls, and the program tells them in its own words.
+// The handler is this thread's only, so the sound outputs (FluidSynth and SDL also go through
+// ALSA, on threads of their own) keep ALSA's messages as they were.
+class QuietAlsa {
+public:
+    QuietAlsa() : previous_(tvAlsaSetLocalErrorHandler(&dropAlsaMessage)) {}
+    ~QuietAlsa() { tvAlsaSetLocalErrorHandler(previous_); }
+    QuietAlsa(const QuietAlsa&) = delete;
+    QuietAlsa& operator=(const QuietAlsa&) = delete;
+
+private:
+    snd_local_error_handler_t previous_;
+};
+
+// RtMidi prints an error of its constructor on std::cerr before throwing it (an error callback
+// can only be set once the object exists): while one lives, that text is kept here instead.
+// Nothing else in the program writes to std::cerr.
+class QuietCerr {
+public:
+    QuietCerr() : previous_(std::cerr.rdbuf(kept_.rdbuf())) {}
+    ~QuietCerr() { std::cerr.rdbuf(previous_); }
+    QuietCerr(const QuietCerr&) = delete;
+    QuietCerr& operator=(const QuietCerr&) = delete;
+
+private:
+    std::stringstream kept_;
+    std::streambuf* previous_;
+};
+
+int openAndCloseSequencer()
+{
+    QuietAlsa quiet;
+    snd_seq_t* seq = nullptr;
+    // As RtMidi opens it.
+    const int result = snd_seq_open(&seq, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK);
+    if (result < 0)
+        return result;
+    snd_seq_close(seq);
+    return 0;
+}
+
+// The sequencer as every input of the run sees it.
+struct Sequencer {
+    std::mutex mutex;
+    RtMidiInput::SequencerCheck check;
+    bool failureTold = false;
+
+    static Sequencer& get()
+    {
+        static Sequencer sequencer;
+        return sequencer;
+    }
+
+    int reach()
+    {
+        RtMidiInput::SequencerCheck now;
+        {
+            std::lock_guard lock(mutex);
+            now = check;
+        }
+        return now ? now() : openAndCloseSequencer();
+    }
+
+    // Standard error hears that MIDI input is off, and why, once a run.
+    void tellOnce(const QString& reason)
+    {
+        {
+            std::lock_guard lock(mutex);
+            if (failureTold)
+                return;
+            failureTold = true;
+        }
+        qInfo().noquote() << "MIDI input: off," << reason;
+    }
+};
+
+QString sequencerRefused(int error)
+{
+    return QStringLiteral("no MIDI sequencer could be opened (%1: %2)")
+        .arg(QLatin1String(kSequencerDevice), QString::fromLocal8Bit(snd_strerror(error)));
+}
+
+// RtMidi's text without the name of its function ("MidiInAlsa::initialize: ").
+QString withoutRtMidiPlace(const char* text)
+{
+    static const QRegularExpression place(QStringLiteral("^\\S+::\\S+:\\s*"));
+    return QString::fromLocal8Bit(text).trimmed().remove(place);
+}
 } // namespace
 
 RtMidiInput::RtMidiInput() = default;
@@ -24,15 +129,28 @@ bool RtMidiInput::connect()
 {
     if (in_)
         return true;
-    try {
-        in_ = std::make_unique<RtMidiIn>(RtMidi::LINUX_ALSA, kClientName);
-    } catch (const std::exception& e) {
-        lastError_ = QString::fromLocal8Bit(e.what());
-        in_.reset();
+    Sequencer& sequencer = Sequencer::get();
+    // Asked first, for the reason RtMidi does not give (its own text would only say that it
+    // could not create its client).
+    if (const int refused = sequencer.reach(); refused < 0) {
+        lastError_ = sequencerRefused(refused);
+        sequencer.tellOnce(lastError_);
         return false;
-    } catch (...) {
-        lastError_ = QStringLiteral("The MIDI sequencer could not be reached.");
-        in_.reset();
+    }
+    {
+        QuietAlsa quietAlsa;
+        QuietCerr quietRtMidi;
+        try {
+            in_ = std::make_unique<RtMidiIn>(RtMidi::LINUX_ALSA, kClientName);
+        } catch (const std::exception& e) {
+            lastError_ =
+                QStringLiteral("the MIDI sequencer could not be set up (%1)").arg(withoutRtMidiPlace(e.what()));
+        } catch (...) {
+            lastError_ = QStringLiteral("the MIDI sequencer could not be set up");
+        }
+    }
+    if (!in_) {
+        sequencer.tellOnce(lastError_);
         return false;
     }
     // From now on RtMidi reports its errors here instead of throwing them.
@@ -143,6 +261,20 @@ void RtMidiInput::close()
 bool RtMidiInput::isOpen() const
 {
     return open_;
+}
+
+void RtMidiInput::setSequencerCheck(SequencerCheck check)
+{
+    Sequencer& sequencer = Sequencer::get();
+    std::lock_guard lock(sequencer.mutex);
+    sequencer.check = std::move(check);
+}
+
+void RtMidiInput::forgetToldFailure()
+{
+    Sequencer& sequencer = Sequencer::get();
+    std::lock_guard lock(sequencer.mutex);
+    sequencer.failureTold = false;
 }
 
 } // namespace platform
