@@ -25,7 +25,20 @@ using players::Form_nouveau_joueur;
 
 namespace {
 
-using DatabaseFailureTest = players_test::PlayersTest;
+class DatabaseFailureTest : public players_test::PlayersTest {
+protected:
+    // A player "Anna" in the file, logged in on the player screen: the current record.
+    platform::PlayerBookmark logInAnna()
+    {
+        const auto anna = addPlayer("Anna");
+        screens.messages.clear();
+        Form_joueurs& f = playerScreen();
+        pick(f, "Anna");
+        f.Label_jouer.userClick();
+        EXPECT_EQ(form<Form_nouveau_joueur>().Data1.bookmark(), anna);
+        return anna;
+    }
+};
 
 TEST_F(DatabaseFailureTest, AFileThatCannotServeIsLeftAsItWasAndTheProgramStops)
 {
@@ -210,12 +223,8 @@ TEST_F(DatabaseFailureTest, ASaveWhileAnotherProgramHoldsTheFileIsToldSoonAndThe
         QFile::remove(path("langue.tvo"));
         if (*c.languageFile)
             players_test::writeBytes(path("langue.tvo"), c.languageFile);
-        const auto anna = addPlayer("Anna");
-        screens.messages.clear();
-        Form_joueurs& f = playerScreen();
-        pick(f, "Anna");
-        f.Label_jouer.userClick();
-        ASSERT_EQ(form<Form_nouveau_joueur>().Data1.bookmark(), anna);
+        const auto anna = logInAnna();
+        ASSERT_FALSE(HasFailure());
         const QByteArray before = players_test::fileBytes(dbPath());
 
         // The duration dialog closes while another program holds the file.
@@ -275,12 +284,8 @@ TEST_F(DatabaseFailureTest, WhatRunsWhileASaveWaitsNeitherWritesTwiceNorLosesACh
         SCOPED_TRACE(c.name);
         restart();
         QFile::remove(dbPath());
-        const auto anna = addPlayer("Anna");
-        screens.messages.clear();
-        Form_joueurs& f = playerScreen();
-        pick(f, "Anna");
-        f.Label_jouer.userClick();
-        ASSERT_EQ(form<Form_nouveau_joueur>().Data1.bookmark(), anna);
+        const auto anna = logInAnna();
+        ASSERT_FALSE(HasFailure());
 
         bool ran = false;
         QTimer::singleShot(150, [&] {
