@@ -2,8 +2,8 @@
 
 #include <QByteArrayList>
 #include <QCoreApplication>
-#include <QFile>
 #include <QCursor>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHash>
 #include <QRandomGenerator>
@@ -133,9 +133,9 @@ bool onWindowsThread()
 // One step of the wait. On the windows' thread the program goes on meanwhile: repaints, the
 // window manager's pings, the timers and the work queued for the screens run as usual, so the
 // windows answer and the game's clock goes on. What the player does (clicks, keys, a close from
-// the desktop) is held back until the call is over, and then takes effect in its order: so no
-// click starts a second save of the same row while the first one waits. A call made by the
-// events let through here, on the same store, is refused (PlayerStore::Impl::nested).
+// the desktop) is held back until the call is over, and then reaches the screens still shown, in
+// its order: so no click starts a second save of the same row while the first one waits. A call
+// made by the events let through here, on the same store, is refused (PlayerStore::Impl::Call).
 void waitStep(BusyWait* wait, Clock::time_point now)
 {
     if (!onWindowsThread()) {
