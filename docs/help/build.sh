@@ -9,7 +9,8 @@
 #
 # Before compiling it checks the links: every page is listed in aide.hhp and has its place in
 # the table of topics below, every link and every entry of the contents and the index names a
-# listed file, each page's top line links to its language's home page and to the same topic in
+# listed file, every page has entries in the index, as many as the same topic in the two other
+# languages, each page's top line links to its language's home page and to the same topic in
 # the two other languages, and every other link of a page stays in its language.
 # "build.sh --check" only checks.
 #
@@ -77,7 +78,8 @@ done <<< "$topics"
 links() { grep -o 'href="[^"]*"' | sed 's/^href="//; s/"$//; s/#.*//' | grep -Ev '^$|^[a-z]+:' || true; }
 locals() { grep -o '<param name="Local" value="[^"]*"' "$1" | sed 's/.*value="//; s/"$//; s/#.*//'; }
 
-contents=$(locals "$here/sommaire.hhc")
+contents=$(locals "$here/sommaire.hhc" || true)
+index=$(locals "$here/index.hhk" || true)
 for f in $files; do
   case "$f" in *.htm) ;; *) continue ;; esac
   test -f "$here/$f" || continue
@@ -88,6 +90,7 @@ for f in $files; do
   l=${lang[$f]}
   grep -q "<html lang=\"$l\">" "$here/$f" || problem "$f: its <html> tag does not say lang=\"$l\""
   grep -qx "$f" <<< "$contents" || problem "$f is not in the contents (sommaire.hhc)"
+  grep -qxF "$f" <<< "$index" || problem "$f has no entry in the index (index.hhk)"
 
   top=$(grep '<p class="haut">' "$here/$f" || true)
   if test "$(grep -c . <<< "$top")" -ne 1; then
@@ -110,6 +113,17 @@ for f in $files; do
       problem "$f links to $t, a page in another language, outside its top line"
     fi
   done
+done
+
+# The three languages' index entries go together: each topic has as many in every language.
+for r in "${rows[@]}"; do
+  read -r -a same <<< "$r"
+  counts=()
+  for k in 0 1 2; do
+    counts+=("$(grep -cxF "${same[k]}" <<< "$index" || true)")
+  done
+  test "${counts[0]}" = "${counts[1]}" && test "${counts[0]}" = "${counts[2]}" \
+    || problem "the index (index.hhk) counts ${counts[0]} for ${same[0]}, ${counts[1]} for ${same[1]} and ${counts[2]} for ${same[2]}: each language should have as many entries"
 done
 
 for list in sommaire.hhc index.hhk; do

@@ -34,6 +34,7 @@ constexpr Place kPasswordYes{2160, 960, 255, 255};
 constexpr Place kPasswordNo{3120, 960, 255, 255};
 constexpr Place kNewPasswordBox{120, 1320, 6015, 285};
 constexpr Place kSave{120, 1800, 3015, 375};
+constexpr Place kCancel{3240, 1800, 2895, 375};
 // The menu and the bottom row shared by the menu and the level-choice screens.
 constexpr Place kBottomLeft{120, 8520, 1935, 375};  // "Quitter" on the menu, "Retour" on a choice
 constexpr Place kChoiceNext{9960, 8535, 1935, 375};
@@ -447,9 +448,10 @@ TEST_F(KeyboardPlay, ReleasingThePlayKeyAfterAMoveStopsTheNoteItStarted)
 
 // Another program holds the player file and keeps writing it while a new player is saved: the
 // save waits for it, and all the while the dialog answers the window manager and repaints; a
-// second click on "Valider" meanwhile stores nothing more. A holder that lets go is waited for;
-// one that keeps the file without writing is given up on, the player is told, and "Valider"
-// again stores the player once the file is free. The file is whole afterwards.
+// second click on "Valider", a letter typed, "Annuler" or the desktop's close meanwhile change
+// nothing. A holder that lets go is waited for; one that keeps the file without writing is given
+// up on, the player is told, and "Valider" again stores the player once the file is free. The
+// file is whole afterwards.
 struct HeldFileRoad {
     const char* name;
     std::chrono::milliseconds writing, idle;
@@ -473,6 +475,7 @@ TEST_P(HeldPlayerFile, TheWindowAnswersWhileASaveWaits)
 
     std::vector<long> answers;  // ms, -1 for none
     std::optional<std::chrono::milliseconds> repainted;
+    bool typed = false, leaving = false;
     {
         FileHolder other(file, road.writing, road.idle);
         click("Form_nouveau_joueur", kSave);
@@ -489,6 +492,18 @@ TEST_P(HeldPlayerFile, TheWindowAnswersWhileASaveWaits)
             if (!clickedAgain && since > 300ms) {
                 clickedAgain = true;
                 desk().clickTwips(dialog, kSave.left, kSave.top, kSave.width, kSave.height);
+            }
+            // More of the name, "Annuler" and the desktop's close: none of it was seen by the
+            // player before the outcome, and none of it takes effect.
+            if (!typed && since > 400ms && !other.done()) {
+                typed = true;
+                desk().clickTwips(dialog, kNameBox.left, kNameBox.top, kNameBox.width, kNameBox.height);
+                desk().type("x");
+            }
+            if (!leaving && since > 500ms && !other.done()) {
+                leaving = true;
+                desk().clickTwips(dialog, kCancel.left, kCancel.top, kCancel.width, kCancel.height);
+                desk().sendClose(dialog);
             }
             if (!covered && since > 600ms && !other.done()) {
                 covered = true;
@@ -508,12 +523,16 @@ TEST_P(HeldPlayerFile, TheWindowAnswersWhileASaveWaits)
     ASSERT_TRUE(repainted.has_value()) << "the covered part was not painted again within a second";
     EXPECT_LT(repainted->count(), 200) << "ms to paint the covered part again";
 
+    ASSERT_TRUE(typed && leaving) << "the wait was over before the player acted";
     if (road.told) {
         EXPECT_TRUE(players().empty()) << playersFound();
         const std::vector<Window> boxes = desk().unnamedWindows();
         waitFor([&] { return desk().hasFocus(boxes.front()); }, "the message to take the keyboard");
         desk().key(XK_Return);
         waitFor([&] { return desk().unnamedWindows().empty(); }, "the message to close");
+        // Told that nothing was saved, the player finds the dialog as it was before the wait.
+        pause(300ms);
+        EXPECT_TRUE(desk().shown("Form_nouveau_joueur")) << "the cancel or close held back took effect";
         click("Form_nouveau_joueur", kSave);
         waitForPlayer("anna", "the player to be stored once the file is free");
     }
@@ -522,6 +541,7 @@ TEST_P(HeldPlayerFile, TheWindowAnswersWhileASaveWaits)
     pause(1s);
     EXPECT_TRUE(desk().unnamedWindows().empty()) << program_.output();
     EXPECT_EQ(players().size(), 1u) << playersFound();
+    EXPECT_TRUE(hasPlayer("anna")) << "the letter typed during the wait was taken: " << playersFound();
     EXPECT_EQ(integrityCheck(file), "ok");
     click("Form_joueurs", kPlayersQuit);
     EXPECT_EQ(program_.waitExit(), 0) << program_.output();

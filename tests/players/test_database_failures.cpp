@@ -13,6 +13,7 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 #include <sys/stat.h>
 
@@ -247,6 +248,107 @@ TEST_F(DatabaseFailureTest, ASaveWhileAnotherProgramHoldsTheFileIsToldSoonAndThe
         form<players::Form_options>().Label_retour.userClick();
         EXPECT_EQ(screens.messages.size(), 1);
         EXPECT_EQ(rowOf(anna).value(u"duree"), QStringLiteral("7"));
+    }
+}
+
+// A setting closed as it was (the duration the player already has): there is nothing to write,
+// but the row is looked up. When it cannot be, the player is told why as for any other save, and
+// the log never speaks of a missing row that is there.
+TEST_F(DatabaseFailureTest, ASaveWithNothingChangedTellsWhyTheFileCouldNotBeRead)
+{
+    // Makes the page holding the player rows unreadable, as a disk fault would, and counts the
+    // change in the file's header so that a program that has the file open reads it again.
+    const auto damageTheRows = [this] {
+        int rootPage = 0, pageSize = 0;
+        {
+            platform::PlayerStore store;
+            ASSERT_TRUE(store.open(dbPath()));
+        }
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(dbPath()).constData(), &db), SQLITE_OK);
+        const auto number = [db](const char* sql) {
+            sqlite3_stmt* stmt = nullptr;
+            int value = 0;
+            if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
+                value = sqlite3_column_int(stmt, 0);
+            sqlite3_finalize(stmt);
+            return value;
+        };
+        rootPage = number("SELECT rootpage FROM sqlite_master WHERE name = 'tastevolo'");
+        pageSize = number("PRAGMA page_size");
+        sqlite3_close(db);
+        ASSERT_GT(rootPage, 1);
+        ASSERT_GT(pageSize, 0);
+        QByteArray bytes = players_test::fileBytes(dbPath());
+        const qsizetype page = qsizetype(rootPage - 1) * pageSize;
+        ASSERT_GT(bytes.size(), page + 8);
+        bytes[page] = char(0xff);  // no kind of b-tree page
+        bytes[27] = char(bytes[27] + 1);  // the file change counter
+        players_test::writeBytes(dbPath(), bytes);
+    };
+    struct Case {
+        const char* what;
+        const char* languageFile;  // "" for none (French)
+        std::function<void(platform::PlayerBookmark)> meanwhile;  // done by another program
+        std::optional<Lock> heldBy;  // another program's lock during the save
+        QString message;             // "" when the save goes through
+        const char* logged;          // in the log line, when told
+    };
+    const auto nothing = [](platform::PlayerBookmark) {};
+    const Case cases[] = {
+        {"held", "", nothing, Lock::Exclusive,
+         QStringLiteral("Les données du joueur n'ont pas été enregistrées.\n\n"
+                        "Le fichier est utilisé par un autre programme."),
+         "database is locked"},
+        {"held by a commit", "2\r\n", nothing, Lock::Pending,
+         QStringLiteral("The player's data was not saved.\n\nThe file is in use by another program."),
+         "database is locked"},
+        // Others may still read the file: the row is there, and nothing is to be written.
+        {"held, readable", "", nothing, Lock::Reserved, QString(), ""},
+        {"damaged", "3\r\n", [&](platform::PlayerBookmark) { damageTheRows(); }, std::nullopt,
+         QStringLiteral("Los datos del jugador no se han guardado.\n\nEl archivo está dañado."), "malformed"},
+        {"the row deleted", "2\r\n",
+         [this](platform::PlayerBookmark anna) {
+             players_test::execSql(dbPath(), QStringLiteral("DELETE FROM tastevolo WHERE rowid = %1")
+                                                  .arg(anna).toUtf8().constData());
+         },
+         std::nullopt, QStringLiteral("The player's data was not saved."), "there is no player row"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        restart();
+        QFile::remove(dbPath());
+        QFile::remove(path("langue.tvo"));
+        if (*c.languageFile)
+            players_test::writeBytes(path("langue.tvo"), c.languageFile);
+        const auto anna = logInAnna();
+        ASSERT_NE(anna, 0);
+        const platform::PlayerRow stored = rowOf(anna);
+        c.meanwhile(anna);
+        const QByteArray before = players_test::fileBytes(dbPath());
+
+        std::optional<OtherProgramLock> other;
+        if (c.heldBy)
+            other.emplace(dbPath(), *c.heldBy);
+        testing_support::LogCapture log;
+        form<players::Form_options>().Label_retour.userClick();
+        other.reset();
+        EXPECT_EQ(players_test::fileBytes(dbPath()), before) << "a save with nothing to write wrote";
+        const QStringList lines = log.lines.filter(dbPath());
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(screens.messages.isEmpty()) << screens.messages.join(" / ").toStdString();
+            EXPECT_TRUE(lines.isEmpty()) << lines.join(" / ").toStdString();
+            EXPECT_EQ(rowOf(anna), stored);
+            continue;
+        }
+        ASSERT_EQ(screens.messages.size(), 1);
+        EXPECT_EQ(screens.messages[0], c.message);
+        ASSERT_EQ(lines.size(), 1) << log.lines.join(" / ").toStdString();
+        EXPECT_TRUE(lines[0].contains(QLatin1String(c.logged))) << lines[0].toStdString();
+        EXPECT_TRUE(lines[0].contains(u"cannot be saved")) << lines[0].toStdString();
+        if (std::string_view(c.logged) != "there is no player row") {
+            EXPECT_FALSE(lines[0].contains(u"no player row")) << lines[0].toStdString();
+        }
     }
 }
 

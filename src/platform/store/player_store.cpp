@@ -501,7 +501,29 @@ struct PlayerStore::Impl {
         error = QStringLiteral("The player database is not open.");
         return false;
     }
+    // Looks a row up, copying its values to *row when given. A row that is not there fails with
+    // no kind of file failure; a failed read with SQLite's kind, otherwise the operation's; both
+    // are named after the operation (what).
+    bool findRow(PlayerBookmark bookmark, PlayerRow* row, FileFailure otherwise, const QString& what);
 };
+
+bool PlayerStore::Impl::findRow(PlayerBookmark bookmark, PlayerRow* row, FileFailure otherwise, const QString& what)
+{
+    sqlite3_stmt* stmt = read.get();
+    StatementUse use(stmt);
+    sqlite3_bind_int64(stmt, kPlayerColumnCount + 1, bookmark);
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) {
+        if (row) {
+            for (int i = 0; i < kPlayerColumnCount; ++i)
+                row->values[i] = columnText(stmt, i);
+        }
+        return true;
+    }
+    if (rc == SQLITE_DONE)
+        return fail(FileFailure::None, what, QStringLiteral("there is no player row %1").arg(bookmark));
+    return failStatement(otherwise, what);
+}
 
 QString PlayerStore::Impl::checkTable(int* code)
 {
@@ -707,22 +729,10 @@ std::optional<PlayerRow> PlayerStore::read(PlayerBookmark bookmark)
         d_->notOpen(FileFailure::CannotRead);
         return std::nullopt;
     }
-    sqlite3_stmt* stmt = d_->read.get();
-    StatementUse use(stmt);
-    sqlite3_bind_int64(stmt, kPlayerColumnCount + 1, bookmark);
-    const int rc = sqlite3_step(stmt);
-    if (rc == SQLITE_ROW) {
-        PlayerRow row;
-        for (int i = 0; i < kPlayerColumnCount; ++i)
-            row.values[i] = columnText(stmt, i);
-        return row;
-    }
-    if (rc == SQLITE_DONE)
-        d_->fail(FileFailure::None, QStringLiteral("The player cannot be read"),
-                 QStringLiteral("there is no player row %1").arg(bookmark));
-    else
-        d_->failStatement(FileFailure::CannotRead, QStringLiteral("The player cannot be read"));
-    return std::nullopt;
+    PlayerRow row;
+    if (!d_->findRow(bookmark, &row, FileFailure::CannotRead, QStringLiteral("The player cannot be read")))
+        return std::nullopt;
+    return row;
 }
 
 std::optional<PlayerBookmark> PlayerStore::insert(const PlayerRow& row)
@@ -754,10 +764,9 @@ bool PlayerStore::update(PlayerBookmark bookmark, const PlayerRow& row, const Pl
     if (!isOpen())
         return d_->notOpen(FileFailure::CannotWrite);
     if (columns.none()) {
-        // Nothing to write; the row must still be there.
-        return read(bookmark).has_value()
-               || d_->fail(FileFailure::None, QStringLiteral("The player cannot be saved"),
-                           QStringLiteral("there is no player row %1").arg(bookmark));
+        // Nothing to write; the row must still be there. A file that cannot be read now is told
+        // as any failed save is (held, damaged...), never as a missing row.
+        return d_->findRow(bookmark, nullptr, FileFailure::CannotWrite, QStringLiteral("The player cannot be saved"));
     }
     // A save writes only the columns it was given, so that two programs open on one player
     // never put back each other's older values.
