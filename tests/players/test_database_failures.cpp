@@ -39,6 +39,18 @@ protected:
         EXPECT_EQ(form<Form_nouveau_joueur>().Data1.bookmark(), anna);
         return anna;
     }
+
+    // The same, in a new run with no player file and the language of that langue.tvo ("" for
+    // none: French).
+    platform::PlayerBookmark logInAnnaAfresh(const char* languageFile)
+    {
+        restart();
+        QFile::remove(dbPath());
+        QFile::remove(path("langue.tvo"));
+        if (*languageFile)
+            players_test::writeBytes(path("langue.tvo"), languageFile);
+        return logInAnna();
+    }
 };
 
 TEST_F(DatabaseFailureTest, AFileThatCannotServeIsLeftAsItWasAndTheProgramStops)
@@ -219,12 +231,7 @@ TEST_F(DatabaseFailureTest, ASaveWhileAnotherProgramHoldsTheFileIsToldSoonAndThe
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(store_test::lockName(c.lock));
-        restart();
-        QFile::remove(dbPath());
-        QFile::remove(path("langue.tvo"));
-        if (*c.languageFile)
-            players_test::writeBytes(path("langue.tvo"), c.languageFile);
-        const auto anna = logInAnna();
+        const auto anna = logInAnnaAfresh(c.languageFile);
         ASSERT_FALSE(HasFailure());
         const QByteArray before = players_test::fileBytes(dbPath());
 
@@ -316,12 +323,7 @@ TEST_F(DatabaseFailureTest, ASaveWithNothingChangedTellsWhyTheFileCouldNotBeRead
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        restart();
-        QFile::remove(dbPath());
-        QFile::remove(path("langue.tvo"));
-        if (*c.languageFile)
-            players_test::writeBytes(path("langue.tvo"), c.languageFile);
-        const auto anna = logInAnna();
+        const auto anna = logInAnnaAfresh(c.languageFile);
         ASSERT_NE(anna, 0);
         const platform::PlayerRow stored = rowOf(anna);
         c.meanwhile(anna);
