@@ -75,10 +75,9 @@ protected:
 
     XDesktop& desk() { return *desk_; }
 
-    void click(const std::string& role, const Place& p)
-    {
-        desk().clickTwips(desk().waitShown(role), p.left, p.top, p.width, p.height);
-    }
+    void click(const std::string& role, const Place& p) { click(desk().waitShown(role), p); }
+    // In a window already found (while it waits, say).
+    void click(Window w, const Place& p) { desk().clickTwips(w, p.left, p.top, p.width, p.height); }
     void clickAt(const std::string& role, int x, int y) { desk().click(desk().waitShown(role), x, y); }
 
     void startProgram() { program_.start(desk()); }
@@ -111,7 +110,7 @@ protected:
         const Window dialog = desk().waitShown("Form_nouveau_joueur");
         waitFor([&] { return desk().focusedClient() == dialog; }, "the new-player dialog to take the keyboard");
         if (clickNameBox)
-            desk().clickTwips(dialog, kNameBox.left, kNameBox.top, kNameBox.width, kNameBox.height);
+            click(dialog, kNameBox);
         desk().type(name);
         // The dialog keeps the password option of the time before.
         if (password.empty()) {
@@ -491,18 +490,18 @@ TEST_P(HeldPlayerFile, TheWindowAnswersWhileASaveWaits)
             }
             if (!clickedAgain && since > 300ms) {
                 clickedAgain = true;
-                desk().clickTwips(dialog, kSave.left, kSave.top, kSave.width, kSave.height);
+                click(dialog, kSave);
             }
             // More of the name, "Annuler" and the desktop's close: none of it was seen by the
             // player before the outcome, and none of it takes effect.
             if (!typed && since > 400ms && !other.done()) {
                 typed = true;
-                desk().clickTwips(dialog, kNameBox.left, kNameBox.top, kNameBox.width, kNameBox.height);
+                click(dialog, kNameBox);
                 desk().type("x");
             }
             if (!leaving && since > 500ms && !other.done()) {
                 leaving = true;
-                desk().clickTwips(dialog, kCancel.left, kCancel.top, kCancel.width, kCancel.height);
+                click(dialog, kCancel);
                 desk().sendClose(dialog);
             }
             if (!covered && since > 600ms && !other.done()) {

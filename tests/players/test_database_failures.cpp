@@ -266,23 +266,19 @@ TEST_F(DatabaseFailureTest, ASaveWithNothingChangedTellsWhyTheFileCouldNotBeRead
     // Makes the page holding the player rows unreadable, as a disk fault would, and counts the
     // change in the file's header so that a program that has the file open reads it again.
     const auto damageTheRows = [this] {
-        int rootPage = 0, pageSize = 0;
-        {
-            platform::PlayerStore store;
-            ASSERT_TRUE(store.open(dbPath()));
-        }
         sqlite3* db = nullptr;
         ASSERT_EQ(sqlite3_open(QFile::encodeName(dbPath()).constData(), &db), SQLITE_OK);
-        const auto number = [db](const char* sql) {
-            sqlite3_stmt* stmt = nullptr;
-            int value = 0;
-            if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
-                value = sqlite3_column_int(stmt, 0);
-            sqlite3_finalize(stmt);
-            return value;
-        };
-        rootPage = number("SELECT rootpage FROM sqlite_master WHERE name = 'tastevolo'");
-        pageSize = number("PRAGMA page_size");
+        sqlite3_stmt* stmt = nullptr;
+        int rootPage = 0, pageSize = 0;
+        if (sqlite3_prepare_v2(db,
+                               "SELECT (SELECT rootpage FROM sqlite_master WHERE name = 'tastevolo'), page_size "
+                               "FROM pragma_page_size",
+                               -1, &stmt, nullptr) == SQLITE_OK
+            && sqlite3_step(stmt) == SQLITE_ROW) {
+            rootPage = sqlite3_column_int(stmt, 0);
+            pageSize = sqlite3_column_int(stmt, 1);
+        }
+        sqlite3_finalize(stmt);
         sqlite3_close(db);
         ASSERT_GT(rootPage, 1);
         ASSERT_GT(pageSize, 0);

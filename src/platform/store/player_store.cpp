@@ -423,7 +423,7 @@ struct PlayerStore::Impl {
     FileFailure failure = FileFailure::None;
     QString path;
     BusyWait wait;  // restarted by every call
-    int calls = 0;  // calls under way (one call makes another at times)
+    int calls = 0;  // calls under way: the waiting one, and one refused during its wait
     bool closeWhenDone = false;
 
     Impl()
